@@ -1,0 +1,57 @@
+# Helpers that give every shared library of the suite the same shape:
+# hidden visibility, a generated export header <Name>Export.h, public headers
+# under include/, an Atelier::<Name> alias and an entry in the installed package.
+include(GenerateExportHeader)
+
+# suite_add_shared_library(<Name>
+#   EXPORT_MACRO_BASE <BASE>        -> <BASE>_EXPORT in <Name>Export.h
+#   SOURCES ...                     private sources
+#   [PUBLIC_INCLUDE_DIRS ...]       extra public header folders (source tree)
+#   [PUBLIC_LINK ...] [PRIVATE_LINK ...])
+function(suite_add_shared_library name)
+  cmake_parse_arguments(ARG "" "EXPORT_MACRO_BASE"
+    "SOURCES;PUBLIC_INCLUDE_DIRS;PUBLIC_LINK;PRIVATE_LINK" ${ARGN})
+  add_library(${name} SHARED ${ARG_SOURCES})
+  add_library(Atelier::${name} ALIAS ${name})
+  set_target_properties(${name} PROPERTIES
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    VERSION ${PROJECT_VERSION}
+    SOVERSION ${PROJECT_VERSION_MAJOR})
+  set(export_dir ${CMAKE_CURRENT_BINARY_DIR}/export)
+  generate_export_header(${name}
+    BASE_NAME ${ARG_EXPORT_MACRO_BASE}
+    EXPORT_FILE_NAME ${export_dir}/${name}Export.h)
+  target_include_directories(${name} PUBLIC
+    $<BUILD_INTERFACE:${export_dir}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/include)
+    target_include_directories(${name} PUBLIC
+      $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/include>)
+    install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/include/
+      DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  endif()
+  foreach(dir IN LISTS ARG_PUBLIC_INCLUDE_DIRS)
+    target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${dir}>)
+  endforeach()
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_PUBLIC_LINK)
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LINK})
+  endif()
+  if(ARG_PRIVATE_LINK)
+    target_link_libraries(${name} PRIVATE ${ARG_PRIVATE_LINK})
+  endif()
+  install(FILES ${export_dir}/${name}Export.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  install(TARGETS ${name} EXPORT AtelierTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  set_property(GLOBAL APPEND PROPERTY SUITE_INSTALLED_COMPONENTS ${name})
+endfunction()
+
+# suite_install_contract_header(<target> <header>): installs one header of
+# contracts/ together with the stand-in that implements it.
+function(suite_install_contract_header target header)
+  install(FILES ${PROJECT_SOURCE_DIR}/contracts/${header}
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+endfunction()

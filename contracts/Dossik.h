@@ -1,0 +1,284 @@
+// Dossik: the application's file library. Files and folders of the local file
+// system, deterministic iteration over them, and byte streams.
+//
+// Every failure is an exception derived from std::exception whose message
+// names the path and the reason ("cannot open '/x/y': No such file or
+// directory") or says what went wrong ("read past end of data").
+//
+// Saving never loses data: an output stream over a file writes to a temporary
+// file beside the target and replaces the target only when the stream is
+// closed after every byte was written without error. A failed or interrupted
+// write leaves the previous file exactly as it was.
+//
+// Integers are stored little-endian (least significant byte first), for
+// reading and for writing alike.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "DossikExport.h"
+#include "UTF16String.h"
+
+// ---------------------------------------------------------------------------
+// Errors
+
+// A file or folder could not be opened, read, written, listed or replaced.
+class DOSSIK_EXPORT FileError : public std::runtime_error {
+ public:
+  FileError(const std::string& message, std::filesystem::path path);
+  const std::filesystem::path& Path() const noexcept { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A read asked for a byte beyond the end of the data ("read past end of data").
+class DOSSIK_EXPORT EndOfDataError : public std::runtime_error {
+ public:
+  EndOfDataError();
+};
+
+// ---------------------------------------------------------------------------
+// Files and folders
+
+class DOSSIK_EXPORT File {
+ public:
+  File() = default;
+  explicit File(std::filesystem::path path);
+
+  const std::filesystem::path& GetPath() const noexcept { return path_; }
+  // The file's name with its extension, without the folder ("a.str").
+  UTF16String GetName() const;
+  // The extension with its leading dot (".str"); empty when the name has none.
+  UTF16String GetExtension() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+class DOSSIK_EXPORT Dir {
+ public:
+  // Iterates over a snapshot of a folder's entries, sorted by name code unit
+  // by code unit (UTF-16), taken when BeginFiles is called.
+  class DOSSIK_EXPORT FileIterator {
+   public:
+    FileIterator() = default;
+    const File& operator*() const;
+    const File* operator->() const { return &**this; }
+    FileIterator& operator++();
+    bool operator!=(const FileIterator& other) const;
+    bool operator==(const FileIterator& other) const { return !(*this != other); }
+
+   private:
+    friend class Dir;
+    std::shared_ptr<const std::vector<File>> entries_;
+    std::size_t index_ = 0;
+  };
+
+  Dir() = default;
+  explicit Dir(std::filesystem::path path);
+
+  const std::filesystem::path& GetPath() const noexcept { return path_; }
+
+  // The folder's entries in name order. With `filesOnly` true only regular
+  // files (and links to them) are listed; with false sub-folders are listed too.
+  // Throws FileError when the folder cannot be listed.
+  FileIterator BeginFiles(bool filesOnly) const;
+  // The end of any iteration of this folder.
+  FileIterator EndFiles() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Walks a folder and all folders below it, depth first. Within a folder the
+// entries come in name order (code unit by code unit); a sub-folder is entered
+// where its name falls in that order. Only files are yielded. With
+// `includeTopLevel` true the files of the given folder itself are yielded too;
+// with false only files of its sub-folders are.
+// A default-constructed iterator is the end value of every walk.
+class DOSSIK_EXPORT RecursiveFileIterator {
+ public:
+  RecursiveFileIterator() = default;
+  RecursiveFileIterator(const Dir& root, bool includeTopLevel);
+
+  const File& operator*() const;
+  const File* operator->() const { return &**this; }
+  RecursiveFileIterator& operator++();
+  bool operator!=(const RecursiveFileIterator& other) const;
+  bool operator==(const RecursiveFileIterator& other) const { return !(*this != other); }
+
+  // The folder that holds the current file.
+  Dir CurrentDir() const;
+
+ private:
+  struct Walk;
+  std::shared_ptr<Walk> walk_;  // null at the end
+};
+
+// ---------------------------------------------------------------------------
+// Input streams
+
+// An input stream of bytes. Positions are byte offsets from the start of the
+// data; they are 32-bit, so a stream holds at most 4 GiB - 1 bytes.
+class DOSSIK_EXPORT IByteStream {
+ public:
+  virtual ~IByteStream();
+  // Returns the next byte and advances; throws EndOfDataError at the end.
+  virtual unsigned char ReadByte() = 0;
+  // Reads up to `count` bytes into `buffer` and advances by the bytes read,
+  // which it returns (fewer than `count` only at the end of the data).
+  virtual std::uint32_t ReadBlock(unsigned char* buffer, std::uint32_t count) = 0;
+  // Moves to an absolute offset, normally one that GetPosition returned.
+  virtual void SetPosition(std::uint32_t position) = 0;
+  virtual std::uint32_t GetPosition() const = 0;
+  // Total length of the data in bytes; 0 where the stream cannot tell.
+  virtual std::uint32_t GetLength() const = 0;
+};
+
+// Reads a file. Throws FileError when the file cannot be opened or read.
+class DOSSIK_EXPORT IPlatformByteStream : public IByteStream {
+ public:
+  explicit IPlatformByteStream(const File& file);
+  ~IPlatformByteStream() override;
+  IPlatformByteStream(const IPlatformByteStream&) = delete;
+  IPlatformByteStream& operator=(const IPlatformByteStream&) = delete;
+
+  unsigned char ReadByte() override;
+  std::uint32_t ReadBlock(unsigned char* buffer, std::uint32_t count) override;
+  void SetPosition(std::uint32_t position) override;
+  std::uint32_t GetPosition() const override;
+  std::uint32_t GetLength() const override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// Reads its source through a buffer of `bufferSize` bytes, refilled with block
+// reads of at least `minimumRead` bytes. The source must be read only through
+// the wrapper while it lives.
+class DOSSIK_EXPORT IBufferedByteStream : public IByteStream {
+ public:
+  IBufferedByteStream(IByteStream& source, std::uint32_t bufferSize, std::uint32_t minimumRead);
+  ~IBufferedByteStream() override;
+  IBufferedByteStream(const IBufferedByteStream&) = delete;
+  IBufferedByteStream& operator=(const IBufferedByteStream&) = delete;
+
+  unsigned char ReadByte() override;
+  std::uint32_t ReadBlock(unsigned char* buffer, std::uint32_t count) override;
+  void SetPosition(std::uint32_t position) override;
+  std::uint32_t GetPosition() const override;
+  std::uint32_t GetLength() const override;
+
+ private:
+  IByteStream& source_;
+  std::vector<unsigned char> buffer_;
+  std::uint32_t minimumRead_;
+  std::uint32_t bufferStart_ = 0;  // source position of buffer_[0]
+  std::uint32_t next_ = 0;         // index of the next unread byte in buffer_
+  std::uint32_t filled_ = 0;       // bytes of buffer_ that hold data
+};
+
+// Reads bytes held in memory (a copy is kept).
+class DOSSIK_EXPORT IMemoryByteStream : public IByteStream {
+ public:
+  explicit IMemoryByteStream(std::vector<unsigned char> bytes);
+  IMemoryByteStream(const void* data, std::size_t size);
+
+  unsigned char ReadByte() override;
+  std::uint32_t ReadBlock(unsigned char* buffer, std::uint32_t count) override;
+  void SetPosition(std::uint32_t position) override;
+  std::uint32_t GetPosition() const override;
+  std::uint32_t GetLength() const override;
+
+ private:
+  std::vector<unsigned char> bytes_;
+  std::uint32_t position_ = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Output streams
+
+// An output stream of bytes. A write that fails throws; the stream then
+// counts as failed, and a failed file stream never replaces its target.
+class DOSSIK_EXPORT OByteStream {
+ public:
+  virtual ~OByteStream();
+  virtual void WriteByte(unsigned char byte) = 0;
+  virtual void WriteBlock(const unsigned char* data, std::uint32_t count) = 0;
+  // Marks the stream as failed: what it holds is discarded, never committed.
+  virtual void MarkFailed() = 0;
+};
+
+// Writes a file through a temporary file beside it ("name.tmp-XXXXXX"). The
+// target is replaced when the stream is destroyed, and only if every write
+// succeeded and no exception is passing at that moment; otherwise the
+// temporary file is removed and the target stays as it was.
+// Throws FileError when the temporary file cannot be created or written.
+class DOSSIK_EXPORT OPlatformByteStream : public OByteStream {
+ public:
+  explicit OPlatformByteStream(const File& file);
+  ~OPlatformByteStream() override;
+  OPlatformByteStream(const OPlatformByteStream&) = delete;
+  OPlatformByteStream& operator=(const OPlatformByteStream&) = delete;
+
+  void WriteByte(unsigned char byte) override;
+  void WriteBlock(const unsigned char* data, std::uint32_t count) override;
+  void MarkFailed() override;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// Collects writes in a buffer of `bufferSize` bytes and hands them to its sink
+// in blocks. Destroying it writes out what it still holds; if that fails the
+// sink is marked failed (a destructor cannot throw), so a file is not replaced.
+class DOSSIK_EXPORT OBufferedByteStream : public OByteStream {
+ public:
+  OBufferedByteStream(OByteStream& sink, std::uint32_t bufferSize, std::uint32_t minimumWrite);
+  ~OBufferedByteStream() override;
+  OBufferedByteStream(const OBufferedByteStream&) = delete;
+  OBufferedByteStream& operator=(const OBufferedByteStream&) = delete;
+
+  void WriteByte(unsigned char byte) override;
+  void WriteBlock(const unsigned char* data, std::uint32_t count) override;
+  void MarkFailed() override;
+
+ private:
+  void Drain();
+
+  OByteStream& sink_;
+  std::vector<unsigned char> buffer_;
+  std::uint32_t minimumWrite_;
+  bool failed_ = false;
+};
+
+// Collects the bytes written in memory.
+class DOSSIK_EXPORT OMemoryByteStream : public OByteStream {
+ public:
+  void WriteByte(unsigned char byte) override;
+  void WriteBlock(const unsigned char* data, std::uint32_t count) override;
+  void MarkFailed() override;
+
+  const std::vector<unsigned char>& Bytes() const noexcept { return bytes_; }
+  bool Failed() const noexcept { return failed_; }
+
+ private:
+  std::vector<unsigned char> bytes_;
+  bool failed_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// One byte and one signed 32-bit integer (little-endian).
+
+DOSSIK_EXPORT IByteStream& operator>>(IByteStream& in, unsigned char& value);
+DOSSIK_EXPORT IByteStream& operator>>(IByteStream& in, std::int32_t& value);
+DOSSIK_EXPORT OByteStream& operator<<(OByteStream& out, const unsigned char& value);
+DOSSIK_EXPORT OByteStream& operator<<(OByteStream& out, const std::int32_t& value);

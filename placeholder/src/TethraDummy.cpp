@@ -1,0 +1,3 @@
+#include "tethra/TethraDummy.h"
+
+void TethraDummy() {}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, every Debian package the suite needs to build, test,
+# benchmark and fuzz. Packages already present are left alone, so a second run
+# costs a few dpkg queries.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config python3
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libexpat1-dev libicu-dev libcli11-dev libpng-dev
+  libxml2-dev libxml2-utils libtinyxml2-dev libpugixml-dev
+  unicode-data valgrind
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+if [[ $(id -u) -ne 0 ]]; then
+  echo "error: run as root (or with sudo) to install the packages above" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"
