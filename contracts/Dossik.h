@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -141,6 +142,24 @@ class DOSSIK_EXPORT IByteStream {
   virtual std::uint32_t GetLength() const = 0;
 };
 
+// Implemented by the library's own input streams that hold their bytes in
+// memory, so that a reader can scan those bytes in place instead of calling
+// ReadByte for each one. Reading through the window moves the stream exactly
+// as reading the same bytes one at a time would.
+class DOSSIK_EXPORT IByteWindow {
+ public:
+  // The bytes from the current position on that are already in memory; empty
+  // when none are (a buffered stream then refills on its next read). Never
+  // reads the underlying source. Valid until the stream is next used.
+  virtual std::span<const unsigned char> Window() const noexcept = 0;
+  // Moves the position forward over the first `count` bytes of Window()
+  // (`count` must not exceed its size).
+  virtual void Skip(std::uint32_t count) noexcept = 0;
+
+ protected:
+  ~IByteWindow() = default;
+};
+
 // Reads a file. Throws FileError when the file cannot be opened or read.
 class DOSSIK_EXPORT IPlatformByteStream : public IByteStream {
  public:
@@ -162,8 +181,9 @@ class DOSSIK_EXPORT IPlatformByteStream : public IByteStream {
 
 // Reads its source through a buffer of `bufferSize` bytes, refilled with block
 // reads of at least `minimumRead` bytes. The source must be read only through
-// the wrapper while it lives.
-class DOSSIK_EXPORT IBufferedByteStream : public IByteStream {
+// the wrapper while it lives. Block reads of at least `minimumRead` bytes that
+// find the buffer empty go straight to the source.
+class DOSSIK_EXPORT IBufferedByteStream : public IByteStream, public IByteWindow {
  public:
   IBufferedByteStream(IByteStream& source, std::uint32_t bufferSize, std::uint32_t minimumRead);
   ~IBufferedByteStream() override;
@@ -175,8 +195,13 @@ class DOSSIK_EXPORT IBufferedByteStream : public IByteStream {
   void SetPosition(std::uint32_t position) override;
   std::uint32_t GetPosition() const override;
   std::uint32_t GetLength() const override;
+  std::span<const unsigned char> Window() const noexcept override;
+  void Skip(std::uint32_t count) noexcept override;
 
  private:
+  // Refills the empty buffer from the source; false at the end of the data.
+  bool Refill();
+
   IByteStream& source_;
   std::vector<unsigned char> buffer_;
   std::uint32_t minimumRead_;
@@ -186,7 +211,7 @@ class DOSSIK_EXPORT IBufferedByteStream : public IByteStream {
 };
 
 // Reads bytes held in memory (a copy is kept).
-class DOSSIK_EXPORT IMemoryByteStream : public IByteStream {
+class DOSSIK_EXPORT IMemoryByteStream : public IByteStream, public IByteWindow {
  public:
   explicit IMemoryByteStream(std::vector<unsigned char> bytes);
   IMemoryByteStream(const void* data, std::size_t size);
@@ -196,6 +221,8 @@ class DOSSIK_EXPORT IMemoryByteStream : public IByteStream {
   void SetPosition(std::uint32_t position) override;
   std::uint32_t GetPosition() const override;
   std::uint32_t GetLength() const override;
+  std::span<const unsigned char> Window() const noexcept override;
+  void Skip(std::uint32_t count) noexcept override;
 
  private:
   std::vector<unsigned char> bytes_;
@@ -217,9 +244,11 @@ class DOSSIK_EXPORT OByteStream {
 };
 
 // Writes a file through a temporary file beside it ("name.tmp-XXXXXX"). The
-// target is replaced when the stream is destroyed, and only if every write
-// succeeded and no exception is passing at that moment; otherwise the
-// temporary file is removed and the target stays as it was.
+// target is replaced when the stream is closed or destroyed, and only if every
+// write succeeded, the stream was not marked failed and no exception began
+// passing since the stream was made; otherwise the temporary file is removed
+// and the target stays as it was. A replaced file keeps the permissions of the
+// one it replaces.
 // Throws FileError when the temporary file cannot be created or written.
 class DOSSIK_EXPORT OPlatformByteStream : public OByteStream {
  public:
@@ -231,6 +260,10 @@ class DOSSIK_EXPORT OPlatformByteStream : public OByteStream {
   void WriteByte(unsigned char byte) override;
   void WriteBlock(const unsigned char* data, std::uint32_t count) override;
   void MarkFailed() override;
+  // Replaces the target now and reports a failure to do so as a FileError,
+  // which destruction cannot; the target then stays as it was. A failed
+  // stream is discarded instead. Later writes throw FileError.
+  void Close();
 
  private:
   struct Impl;
@@ -238,8 +271,10 @@ class DOSSIK_EXPORT OPlatformByteStream : public OByteStream {
 };
 
 // Collects writes in a buffer of `bufferSize` bytes and hands them to its sink
-// in blocks. Destroying it writes out what it still holds; if that fails the
-// sink is marked failed (a destructor cannot throw), so a file is not replaced.
+// in blocks; blocks of at least `minimumWrite` bytes go to the sink directly.
+// Destroying it writes out what it still holds; if that fails, or an exception
+// began passing since it was made, the sink is marked failed instead (a
+// destructor cannot throw), so a file is not replaced.
 class DOSSIK_EXPORT OBufferedByteStream : public OByteStream {
  public:
   OBufferedByteStream(OByteStream& sink, std::uint32_t bufferSize, std::uint32_t minimumWrite);
@@ -258,6 +293,8 @@ class DOSSIK_EXPORT OBufferedByteStream : public OByteStream {
   std::vector<unsigned char> buffer_;
   std::uint32_t minimumWrite_;
   bool failed_ = false;
+  std::uint32_t used_ = 0;        // bytes of buffer_ waiting to be written
+  int exceptionsAtStart_ = 0;     // std::uncaught_exceptions() when made
 };
 
 // Collects the bytes written in memory.

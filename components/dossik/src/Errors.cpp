@@ -1,0 +1,8 @@
+#include "Dossik.h"
+
+#include <utility>
+
+FileError::FileError(const std::string& message, std::filesystem::path path)
+    : std::runtime_error(message), path_(std::move(path)) {}
+
+EndOfDataError::EndOfDataError() : std::runtime_error("read past end of data") {}

@@ -1,0 +1,3 @@
+#include "Dossik.h"
+
+IByteStream::~IByteStream() = default;

@@ -1,0 +1,61 @@
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+#include <sys/stat.h>
+
+#include "Dossik.h"
+#include "SystemErrors.h"
+
+using dossik_internal::SystemFileError;
+
+struct IPlatformByteStream::Impl {
+  std::filesystem::path path;
+  std::FILE* file = nullptr;
+  std::uint32_t length = 0;
+  std::uint32_t position = 0;
+
+  ~Impl() {
+    if (file != nullptr) std::fclose(file);
+  }
+};
+
+IPlatformByteStream::IPlatformByteStream(const File& file) : impl_(std::make_unique<Impl>()) {
+  impl_->path = file.GetPath();
+  impl_->file = std::fopen(impl_->path.c_str(), "rb");
+  if (impl_->file == nullptr) throw SystemFileError("open", impl_->path, errno);
+  struct stat status {};
+  if (::fstat(::fileno(impl_->file), &status) != 0) throw SystemFileError("open", impl_->path, errno);
+  if (S_ISDIR(status.st_mode)) throw SystemFileError("open", impl_->path, EISDIR);
+  if (status.st_size > std::numeric_limits<std::uint32_t>::max()) throw SystemFileError("open", impl_->path, EFBIG);
+  impl_->length = static_cast<std::uint32_t>(status.st_size);
+}
+
+IPlatformByteStream::~IPlatformByteStream() = default;
+
+unsigned char IPlatformByteStream::ReadByte() {
+  unsigned char byte = 0;
+  if (ReadBlock(&byte, 1) != 1) throw EndOfDataError();
+  return byte;
+}
+
+std::uint32_t IPlatformByteStream::ReadBlock(unsigned char* buffer, std::uint32_t count) {
+  const std::size_t read = std::fread(buffer, 1, count, impl_->file);
+  if (read < count && std::ferror(impl_->file)) {
+    const int error = errno;
+    std::clearerr(impl_->file);
+    throw SystemFileError("read", impl_->path, error);
+  }
+  impl_->position += static_cast<std::uint32_t>(read);
+  return static_cast<std::uint32_t>(read);
+}
+
+void IPlatformByteStream::SetPosition(std::uint32_t position) {
+  if (std::fseek(impl_->file, static_cast<long>(position), SEEK_SET) != 0) {
+    throw SystemFileError("seek in", impl_->path, errno);
+  }
+  impl_->position = position;
+}
+
+std::uint32_t IPlatformByteStream::GetPosition() const { return impl_->position; }
+
+std::uint32_t IPlatformByteStream::GetLength() const { return impl_->length; }

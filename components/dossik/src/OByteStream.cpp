@@ -1,0 +1,3 @@
+#include "Dossik.h"
+
+OByteStream::~OByteStream() = default;

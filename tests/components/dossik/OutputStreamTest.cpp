@@ -1,0 +1,181 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+
+#include "Dossik.h"
+#include "TempDir.h"
+
+namespace {
+
+const unsigned char kNew[] = {'n', 'e', 'w'};
+
+std::size_t EntryCount(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
+// A sink whose writes fail once `failAfter` bytes have been taken.
+class FailingSink : public OByteStream {
+ public:
+  explicit FailingSink(std::size_t failAfter) : failAfter_(failAfter) {}
+  void WriteByte(unsigned char byte) override { WriteBlock(&byte, 1); }
+  void WriteBlock(const unsigned char*, std::uint32_t count) override {
+    if (taken + count > failAfter_) throw std::runtime_error("disk full");
+    taken += count;
+  }
+  void MarkFailed() override { failed = true; }
+  std::size_t taken = 0;
+  bool failed = false;
+
+ private:
+  std::size_t failAfter_;
+};
+
+TEST(OPlatformByteStream, CreatesANewFile) {
+  testsupport::TempDir temp;
+  const auto path = temp.Path() / "new.bin";
+  { OPlatformByteStream(File(path)).WriteBlock(kNew, 3); }
+  EXPECT_EQ(testsupport::TempDir::Read(path), "new");
+}
+
+TEST(OPlatformByteStream, ReplacesTheTargetOnlyWhenDestroyed) {
+  testsupport::TempDir temp;
+  const auto path = temp.Write("doc.bin", "old");
+  {
+    OPlatformByteStream out{File(path)};
+    out.WriteBlock(kNew, 3);
+    EXPECT_EQ(testsupport::TempDir::Read(path), "old");
+  }
+  EXPECT_EQ(testsupport::TempDir::Read(path), "new");
+  EXPECT_EQ(EntryCount(temp.Path()), 1u);  // no temporary file is left behind
+}
+
+TEST(OPlatformByteStream, ExceptionPassingAtDestructionLeavesTheOldFile) {
+  testsupport::TempDir temp;
+  const auto path = temp.Write("doc.bin", "old");
+  try {
+    OPlatformByteStream out{File(path)};
+    out.WriteBlock(kNew, 3);
+    throw std::runtime_error("interrupted");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(testsupport::TempDir::Read(path), "old");
+  EXPECT_EQ(EntryCount(temp.Path()), 1u);
+}
+
+TEST(OPlatformByteStream, StreamMadeDuringUnwindingStillSaves) {
+  testsupport::TempDir temp;
+  const auto path = temp.Path() / "doc.bin";
+  struct SavesOnUnwind {
+    std::filesystem::path path;
+    ~SavesOnUnwind() { OPlatformByteStream(File(path)).WriteBlock(kNew, 3); }
+  };
+  try {
+    SavesOnUnwind saver{path};
+    throw std::runtime_error("unwinding");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(testsupport::TempDir::Read(path), "new");
+}
+
+TEST(OPlatformByteStream, MarkedFailedLeavesTheOldFile) {
+  testsupport::TempDir temp;
+  const auto path = temp.Write("doc.bin", "old");
+  {
+    OPlatformByteStream out{File(path)};
+    out.WriteBlock(kNew, 3);
+    out.MarkFailed();
+  }
+  EXPECT_EQ(testsupport::TempDir::Read(path), "old");
+  EXPECT_EQ(EntryCount(temp.Path()), 1u);
+}
+
+TEST(OPlatformByteStream, KeepsThePermissionsOfTheFileItReplaces) {
+  testsupport::TempDir temp;
+  const auto path = temp.Write("doc.bin", "old");
+  ::chmod(path.c_str(), 0640);
+  { OPlatformByteStream(File(path)).WriteBlock(kNew, 3); }
+  struct stat status {};
+  ASSERT_EQ(::stat(path.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+TEST(OPlatformByteStream, CloseReportsATargetThatCannotBeReplaced) {
+  testsupport::TempDir temp;
+  temp.Write("doc.bin/inside", "kept");  // a non-empty folder stands where the file should go
+  OPlatformByteStream out{File(temp.Path() / "doc.bin")};
+  out.WriteBlock(kNew, 3);
+  EXPECT_THROW(out.Close(), FileError);
+  EXPECT_EQ(testsupport::TempDir::Read(temp.Path() / "doc.bin" / "inside"), "kept");
+  EXPECT_EQ(EntryCount(temp.Path()), 1u);
+  EXPECT_THROW(out.WriteByte('x'), FileError);
+}
+
+TEST(OPlatformByteStream, MissingFolderFailsAtConstruction) {
+  testsupport::TempDir temp;
+  EXPECT_THROW(OPlatformByteStream{File(temp.Path() / "none" / "doc.bin")}, FileError);
+}
+
+TEST(OBufferedByteStream, WritesOutWhatItHoldsWhenDestroyedBeforeItsFile) {
+  testsupport::TempDir temp;
+  const auto path = temp.Write("doc.bin", "old");
+  {
+    OPlatformByteStream file{File(path)};
+    OBufferedByteStream out(file, 32768, 4096);
+    for (int i = 0; i < 40000; ++i) out.WriteByte(static_cast<unsigned char>('a' + i % 26));
+    out.WriteBlock(kNew, 3);
+  }
+  const std::string saved = testsupport::TempDir::Read(path);
+  ASSERT_EQ(saved.size(), 40003u);
+  EXPECT_EQ(saved.substr(0, 3), "abc");
+  EXPECT_EQ(saved.substr(40000), "new");
+}
+
+TEST(OBufferedByteStream, InterruptedSaveLeavesTheOldFile) {
+  testsupport::TempDir temp;
+  const auto path = temp.Write("doc.bin", "old");
+  try {
+    OPlatformByteStream file{File(path)};
+    OBufferedByteStream out(file, 32768, 4096);
+    out.WriteBlock(kNew, 3);
+    throw std::runtime_error("interrupted");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(testsupport::TempDir::Read(path), "old");
+  EXPECT_EQ(EntryCount(temp.Path()), 1u);
+}
+
+TEST(OBufferedByteStream, FailedWriteMarksTheSinkFailed) {
+  FailingSink sink(10);
+  OBufferedByteStream out(sink, 8, 4);
+  const unsigned char block[16] = {};
+  out.WriteBlock(block, 6);
+  EXPECT_THROW(out.WriteBlock(block, 16), std::runtime_error);
+  EXPECT_TRUE(sink.failed);
+}
+
+TEST(OBufferedByteStream, FailedFinalWriteMarksTheSinkFailed) {
+  FailingSink sink(2);
+  {
+    OBufferedByteStream out(sink, 8, 4);
+    out.WriteBlock(kNew, 3);
+  }
+  EXPECT_TRUE(sink.failed);
+}
+
+TEST(OBufferedByteStream, SmallWritesReachTheSinkInBufferSizedBlocks) {
+  FailingSink sink(1000);
+  {
+    OBufferedByteStream out(sink, 8, 4);
+    for (int i = 0; i < 20; ++i) out.WriteByte('x');
+    EXPECT_EQ(sink.taken, 16u);
+  }
+  EXPECT_EQ(sink.taken, 20u);
+  EXPECT_FALSE(sink.failed);
+}
+
+}  // namespace
