@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+#include <dlfcn.h>
+
+#include <stdexcept>
+
+#include "TempDir.h"
+#include "Verbosa.h"
+
+namespace {
+
+TEST(VerbosaLibrary, BadLineErrorCrossesTheLibraryBoundaryWithItsPlace) {
+  testsupport::TempDir folder;
+  folder.Write("a.str", "/ok \"fine\"\n\n/k-1 \"x\"\n");
+  try {
+    Verbosa::Init(Dir{folder.Path()});
+    FAIL() << "Init accepted a bad line";
+  } catch (const Verbosa::StringEntryError& error) {
+    EXPECT_STREQ(error.what(), "bad string entry - invalid key");
+    EXPECT_EQ(error.FilePath(), folder.Path() / "a.str");
+    EXPECT_EQ(error.Line(), 3u);
+  }
+  EXPECT_EQ(Verbosa::GetUnicodeString(Verbosa::BuildKeyFromUnicode(u"/ok")), u"fine");
+}
+
+TEST(VerbosaLibrary, ExportsTheInterfaceAndHidesTheRest) {
+  void* handle = dlopen(VERBOSA_LIBRARY_FILE, RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(handle, nullptr) << dlerror();
+  for (const char* exported : {
+           "_ZN7Verbosa4InitERK3Dir",
+           "_ZN7Verbosa20LocatedBlessedFolderERK3DirRKNSt7__cxx1112basic_stringIDsSt11char_traitsIDsESaIDsEEE",
+           "_ZN7Verbosa16GetUnicodeStringERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE",
+           "_ZN7Verbosa19BuildKeyFromUnicodeERKNSt7__cxx1112basic_stringIDsSt11char_traitsIDsESaIDsEEE",
+           "_ZTIN7Verbosa16StringEntryErrorE",
+       }) {
+    EXPECT_NE(dlsym(handle, exported), nullptr) << exported;
+  }
+  for (const char* internal : {
+           "_ZN7Verbosa18ProcessStringTableEv",
+           "_ZN7Verbosa11KeyChecksumESt17basic_string_viewIcSt11char_traitsIcEE",
+           "_ZN7Verbosa17ForEachStringFileERK3DirRKSt8functionIFvRK4FileEE",
+       }) {
+    EXPECT_EQ(dlsym(handle, internal), nullptr) << internal;
+  }
+  dlclose(handle);
+}
+
+}  // namespace
