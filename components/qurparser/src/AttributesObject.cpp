@@ -1,0 +1,168 @@
+#include "AttributesObject.h"
+
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Broker.h"
+#include "QURParser.h"
+#include "StringObject.h"
+
+namespace qur {
+namespace {
+
+using Interface = _t_ZQURAttributesInterface;
+
+struct AttributesObject {
+  std::vector<std::pair<std::string, std::string>> entries;  // name, value
+};
+
+void DestroyAttributes(void* object) { delete static_cast<AttributesObject*>(object); }
+
+AttributesObject* AttributesOf(KORContainer handle) {
+  return static_cast<AttributesObject*>(InstanceWithSignature(handle, Signatures().attributes));
+}
+
+KORErrorHandle InvalidAttributes() { return InterfaceError("QUR: CQURAttributes is invalid", kInvalidObjectID); }
+
+enum class Field { URI, Name, Type, Value };
+
+std::string FieldText(const std::pair<std::string, std::string>& entry, Field field) {
+  switch (field) {
+    case Field::URI: return {};
+    case Field::Name: return entry.first;
+    case Field::Type: return "CDATA";
+    case Field::Value: return entry.second;
+  }
+  return {};
+}
+
+// Answers a lookup: a new string and 'T' when `index` names an attribute,
+// otherwise a null result and 0.
+KORErrorHandle Answer(const AttributesObject& attributes, std::int32_t index, Field field, KORContainer* result,
+                      char* found) {
+  if (result == nullptr || found == nullptr) return InvalidAttributes();
+  *result = nullptr;
+  *found = 0;
+  if (index < 0 || static_cast<std::size_t>(index) >= attributes.entries.size()) return nullptr;
+  try {
+    KORErrorHandle error = NewUTF8String(FieldText(attributes.entries[static_cast<std::size_t>(index)], field), result);
+    if (error == nullptr) *found = 'T';
+    return error;
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
+  }
+}
+
+// The index of the attribute called `name` (a string container), or -1.
+KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, std::int32_t& index) {
+  index = -1;
+  std::string text;
+  try {
+    if (!StringTextUTF8(name, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
+  }
+  for (std::size_t i = 0; i < attributes.entries.size(); ++i) {
+    if (attributes.entries[i].first == text) {
+      index = static_cast<std::int32_t>(i);
+      break;
+    }
+  }
+  return nullptr;
+}
+
+// Without namespaces an attribute matches (uri, local name) when the URI is empty.
+KORErrorHandle IndexOfNS(const AttributesObject& attributes, KORContainer uri, KORContainer localName,
+                         std::int32_t& index) {
+  index = -1;
+  std::string uriText;
+  try {
+    if (!StringTextUTF8(uri, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
+  }
+  return uriText.empty() ? IndexOf(attributes, localName, index) : nullptr;
+}
+
+template <Field field>
+KORErrorHandle ByIndex(KORContainer handle, std::int32_t index, KORContainer* result, char* found) {
+  const AttributesObject* attributes = AttributesOf(handle);
+  if (attributes == nullptr) return InvalidAttributes();
+  return Answer(*attributes, index, field, result, found);
+}
+
+template <Field field>
+KORErrorHandle ByName(KORContainer handle, KORContainer name, KORContainer* result, char* found) {
+  const AttributesObject* attributes = AttributesOf(handle);
+  if (attributes == nullptr) return InvalidAttributes();
+  std::int32_t index = -1;
+  if (KORErrorHandle error = IndexOf(*attributes, name, index)) return error;
+  return Answer(*attributes, index, field, result, found);
+}
+
+template <Field field>
+KORErrorHandle ByNS(KORContainer handle, KORContainer uri, KORContainer localName, KORContainer* result, char* found) {
+  const AttributesObject* attributes = AttributesOf(handle);
+  if (attributes == nullptr) return InvalidAttributes();
+  std::int32_t index = -1;
+  if (KORErrorHandle error = IndexOfNS(*attributes, uri, localName, index)) return error;
+  return Answer(*attributes, index, field, result, found);
+}
+
+KORErrorHandle GetLength(KORContainer handle, std::int32_t* length) {
+  const AttributesObject* attributes = AttributesOf(handle);
+  if (attributes == nullptr || length == nullptr) return InvalidAttributes();
+  *length = static_cast<std::int32_t>(attributes->entries.size());
+  return nullptr;
+}
+
+KORErrorHandle GetIndexNS(KORContainer handle, KORContainer uri, KORContainer localName, std::int32_t* index) {
+  const AttributesObject* attributes = AttributesOf(handle);
+  if (attributes == nullptr || index == nullptr) return InvalidAttributes();
+  return IndexOfNS(*attributes, uri, localName, *index);
+}
+
+KORErrorHandle GetIndex(KORContainer handle, KORContainer name, std::int32_t* index) {
+  const AttributesObject* attributes = AttributesOf(handle);
+  if (attributes == nullptr || index == nullptr) return InvalidAttributes();
+  return IndexOf(*attributes, name, *index);
+}
+
+}  // namespace
+
+KORErrorHandle NewAttributes(const char** pairs, KORContainer* result) {
+  auto* attributes = new (std::nothrow) AttributesObject;
+  try {
+    for (const char** pair = pairs; attributes != nullptr && pair != nullptr && *pair != nullptr; pair += 2) {
+      attributes->entries.emplace_back(pair[0], pair[1]);
+    }
+  } catch (const std::bad_alloc&) {
+    delete attributes;
+    attributes = nullptr;
+  }
+  *result = nullptr;
+  if (attributes == nullptr) return OutOfMemory();
+  return WrapObject(Interface::kKind.signature, attributes, &DestroyAttributes, result);
+}
+
+bool PublishAttributesProcedures() {
+  const KORProc methods[] = {
+      reinterpret_cast<KORProc>(static_cast<Interface::getLengthProc>(&GetLength)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byIndexProc>(&ByIndex<Field::URI>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byIndexProc>(&ByIndex<Field::Name>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byIndexProc>(&ByIndex<Field::Name>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byIndexProc>(&ByIndex<Field::Type>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byIndexProc>(&ByIndex<Field::Value>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::getIndexNSProc>(&GetIndexNS)),
+      reinterpret_cast<KORProc>(static_cast<Interface::getIndexProc>(&GetIndex)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byNSProc>(&ByNS<Field::Type>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byNameProc>(&ByName<Field::Type>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byNSProc>(&ByNS<Field::Value>)),
+      reinterpret_cast<KORProc>(static_cast<Interface::byNameProc>(&ByName<Field::Value>)),
+  };
+  return PublishObjectMethods(Interface::kKind, Interface::kMethods, methods);
+}
+
+}  // namespace qur

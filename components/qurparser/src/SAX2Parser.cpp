@@ -1,0 +1,284 @@
+#include "SAX2Parser.h"
+
+#include <string>
+#include <utility>
+
+#include "AttributesObject.h"
+#include "Broker.h"
+#include "EncodingDetection.h"
+#include "ErrorCatalogue.h"
+#include "StringObject.h"
+
+namespace qur {
+namespace {
+
+constexpr std::uint32_t kBlockSize = 64 * 1024;
+
+SAX2Parser& Self(void* userData) { return *static_cast<SAX2Parser*>(userData); }
+
+}  // namespace
+
+SAX2Parser::SAX2Parser() : block_(kBlockSize) {}
+
+SAX2Parser::~SAX2Parser() {
+  if (Parsing()) Broker().releaseError(Finish(nullptr));
+  if (locator_ != nullptr) locator_->expat = nullptr;
+  if (locatorContainer_ != nullptr) Broker().releaseContainer(locatorContainer_);
+  for (Registration& slot : slots_) {
+    if (slot.object != nullptr) Broker().releaseContainer(slot.object);
+  }
+}
+
+KORErrorHandle SAX2Parser::Register(Slot slot, KORContainer object, const void* callbacks) {
+  if (Parsing()) return InterfaceError("QUR: handlers cannot change during a parse", kWrongStateID);
+  if (object != nullptr && (callbacks == nullptr || Broker().addRefContainer(object) == 0)) {
+    return InterfaceError("QUR: a handler needs a live container and its callbacks", kInvalidObjectID);
+  }
+  Registration& registration = slots_[static_cast<std::size_t>(slot)];
+  const KORContainer previous = registration.object;
+  registration = Registration{object, object == nullptr ? nullptr : callbacks};
+  if (previous != nullptr) Broker().releaseContainer(previous);
+  return nullptr;
+}
+
+KORContainer SAX2Parser::Registered(Slot slot) const {
+  const KORContainer object = Object(slot);
+  if (object != nullptr) Broker().addRefContainer(object);
+  return object;
+}
+
+const QURContentHandlerCallbacks* SAX2Parser::Content() const {
+  return static_cast<const QURContentHandlerCallbacks*>(slots_[static_cast<std::size_t>(Slot::ContentHandler)].callbacks);
+}
+
+const QURErrorHandlerCallbacks* SAX2Parser::Errors() const {
+  return static_cast<const QURErrorHandlerCallbacks*>(slots_[static_cast<std::size_t>(Slot::ErrorHandler)].callbacks);
+}
+
+KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCallbacks* callbacks, bool& more) {
+  more = false;
+  if (Parsing()) {
+    Broker().releaseContainer(stream);
+    return InterfaceError("QUR: a parse is already running", kWrongStateID);
+  }
+  stream_ = stream;
+  streamCallbacks_ = callbacks;
+  head_.clear();
+  pending_.clear();
+  depth_ = 0;
+  if (KORErrorHandle error = Start()) return Finish(error);
+  return Next(more);
+}
+
+// Everything that happens before the first byte is read, in SAX order.
+KORErrorHandle SAX2Parser::Start() {
+  if (streamCallbacks_ == nullptr || streamCallbacks_->readBytes == nullptr) {
+    return InterfaceError("QUR: a stream needs its callbacks", kInvalidObjectID);
+  }
+  if (locatorContainer_ == nullptr) {
+    if (KORErrorHandle error = NewLocator(&locator_, &locatorContainer_)) return error;
+  }
+  if (const auto* errors = Errors(); errors != nullptr && errors->resetErrors != nullptr) {
+    if (KORErrorHandle error = errors->resetErrors(Object(Slot::ErrorHandler))) return error;
+  }
+  if (streamCallbacks_->prepare != nullptr) {
+    if (KORErrorHandle error = streamCallbacks_->prepare(stream_)) return error;
+  }
+  if (const auto* content = Content()) {
+    if (content->setDocumentLocator != nullptr) {
+      if (KORErrorHandle error = content->setDocumentLocator(Object(Slot::ContentHandler), locatorContainer_)) {
+        return error;
+      }
+    }
+    if (content->startDocument != nullptr) return content->startDocument(Object(Slot::ContentHandler));
+  }
+  return nullptr;
+}
+
+KORErrorHandle SAX2Parser::Next(bool& more) {
+  more = false;
+  if (!Parsing()) return InterfaceError("QUR: no parse is running", kWrongStateID);
+  std::uint32_t count = 0;
+  if (KORErrorHandle error = streamCallbacks_->readBytes(stream_, block_.data(), kBlockSize, &count)) {
+    return Finish(error);
+  }
+  if (count > kBlockSize) {
+    return Finish(Broker().newError(kStreamOverrun.message, kDocumentComponent, kStreamOverrun.id, nullptr, 0));
+  }
+  const bool final = count == 0;
+  const char* data = reinterpret_cast<const char*>(block_.data());
+  std::size_t size = count;
+  if (expat_ == nullptr) {
+    try {
+      head_.append(data, size);
+    } catch (const std::bad_alloc&) {
+      return Finish(OutOfMemory());
+    }
+    if (head_.size() < 2 && !final) {
+      more = true;
+      return nullptr;
+    }
+    expat_ = XML_ParserCreate(EncodingFromFirstBytes(head_));
+    if (expat_ == nullptr) return Finish(OutOfMemory());
+    XML_SetUserData(expat_, this);
+    XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
+    XML_SetElementHandler(expat_, &OnStartElement, &OnEndElement);
+    XML_SetCharacterDataHandler(expat_, &OnCharacterData);
+    XML_SetProcessingInstructionHandler(expat_, &OnProcessingInstruction);
+    XML_SetCommentHandler(expat_, &OnComment);
+    XML_SetCdataSectionHandler(expat_, &OnMarkup, &OnMarkup);
+    XML_SetSkippedEntityHandler(expat_, &OnSkippedEntity);
+    locator_->expat = expat_;
+    data = head_.data();
+    size = head_.size();
+  }
+  if (KORErrorHandle error = Feed(data, size, final)) return Finish(error);
+  more = !final;
+  return final ? Finish(nullptr) : nullptr;
+}
+
+KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) {
+  // Expat takes int lengths; a block is far smaller.
+  if (XML_Parse(expat_, data, static_cast<int>(size), final ? XML_TRUE : XML_FALSE) == XML_STATUS_ERROR) {
+    return stopError_ != nullptr ? std::exchange(stopError_, nullptr) : DocumentFault();
+  }
+  if (!final) return nullptr;
+  FlushText();
+  if (const auto* content = Content(); stopError_ == nullptr && content != nullptr && content->endDocument != nullptr) {
+    if (KORErrorHandle error = content->endDocument(Object(Slot::ContentHandler))) Stop(error);
+  }
+  return std::exchange(stopError_, nullptr);
+}
+
+// Builds the error of the fault Expat found and reports it to the error
+// handler; the parse ends with it whatever the handler answers.
+KORErrorHandle SAX2Parser::DocumentFault() {
+  const XML_Error code = XML_GetErrorCode(expat_);
+  const CatalogueEntry entry = EntryForExpatError(code, depth_ > 0);
+  const auto line = static_cast<std::int32_t>(XML_GetCurrentLineNumber(expat_));
+  KORErrorHandle error;
+  try {
+    const std::string message = std::string(entry.message) + " at line " + std::to_string(line) + ", column " +
+                                std::to_string(XML_GetCurrentColumnNumber(expat_) + 1);
+    error = Broker().newError(message.c_str(), kDocumentComponent, entry.id, nullptr, line);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
+  }
+  if (const auto* errors = Errors(); errors != nullptr && errors->fatalError != nullptr) {
+    Broker().addRefError(error);
+    Broker().releaseError(errors->fatalError(Object(Slot::ErrorHandler), error));
+  }
+  return error;
+}
+
+KORErrorHandle SAX2Parser::Finish(KORErrorHandle result) {
+  if (stopError_ != nullptr) Broker().releaseError(std::exchange(stopError_, nullptr));
+  if (locator_ != nullptr) locator_->expat = nullptr;
+  if (expat_ != nullptr) XML_ParserFree(std::exchange(expat_, nullptr));
+  head_.clear();
+  pending_.clear();
+  streamCallbacks_ = nullptr;
+  // Releasing the stream runs the library's release table: the stream is gone.
+  if (stream_ != nullptr) Broker().releaseContainer(std::exchange(stream_, nullptr));
+  return result;
+}
+
+void SAX2Parser::Stop(KORErrorHandle error) {
+  if (stopError_ == nullptr) {
+    stopError_ = error;
+  } else {
+    Broker().releaseError(error);
+  }
+  if (expat_ != nullptr) XML_StopParser(expat_, XML_FALSE);
+}
+
+void SAX2Parser::FlushText() {
+  if (pending_.empty() || stopError_ != nullptr) return;
+  const auto* content = Content();
+  if (content != nullptr && content->characters != nullptr) {
+    ContainerReference text;
+    KORErrorHandle error = NewUTF8String(pending_, text.out());
+    if (error == nullptr) error = content->characters(Object(Slot::ContentHandler), text.get());
+    if (error != nullptr) Stop(error);
+  }
+  pending_.clear();
+}
+
+void SAX2Parser::OnStartElement(void* self, const XML_Char* name, const XML_Char** attributes) {
+  SAX2Parser& parser = Self(self);
+  parser.FlushText();
+  ++parser.depth_;
+  const auto* content = parser.Content();
+  if (parser.stopError_ != nullptr || content == nullptr || content->startElement == nullptr) return;
+  ContainerReference uri;
+  ContainerReference localName;
+  ContainerReference list;
+  KORErrorHandle error = NewUTF8String({}, uri.out());
+  if (error == nullptr) error = NewUTF8String(name, localName.out());
+  if (error == nullptr) error = NewAttributes(attributes, list.out());
+  if (error == nullptr) {
+    error = content->startElement(parser.Object(Slot::ContentHandler), uri.get(), localName.get(), localName.get(),
+                                  list.get());
+  }
+  if (error != nullptr) parser.Stop(error);
+}
+
+void SAX2Parser::OnEndElement(void* self, const XML_Char* name) {
+  SAX2Parser& parser = Self(self);
+  parser.FlushText();
+  --parser.depth_;
+  const auto* content = parser.Content();
+  if (parser.stopError_ != nullptr || content == nullptr || content->endElement == nullptr) return;
+  ContainerReference uri;
+  ContainerReference localName;
+  KORErrorHandle error = NewUTF8String({}, uri.out());
+  if (error == nullptr) error = NewUTF8String(name, localName.out());
+  if (error == nullptr) {
+    error = content->endElement(parser.Object(Slot::ContentHandler), uri.get(), localName.get(), localName.get());
+  }
+  if (error != nullptr) parser.Stop(error);
+}
+
+void SAX2Parser::OnCharacterData(void* self, const XML_Char* text, int length) {
+  SAX2Parser& parser = Self(self);
+  if (parser.stopError_ != nullptr) return;
+  try {
+    parser.pending_.append(text, static_cast<std::size_t>(length));
+  } catch (const std::bad_alloc&) {
+    parser.Stop(OutOfMemory());
+  }
+}
+
+void SAX2Parser::OnProcessingInstruction(void* self, const XML_Char* target, const XML_Char* data) {
+  SAX2Parser& parser = Self(self);
+  parser.FlushText();
+  const auto* content = parser.Content();
+  if (parser.stopError_ != nullptr || content == nullptr || content->processingInstruction == nullptr) return;
+  ContainerReference targetText;
+  ContainerReference dataText;
+  KORErrorHandle error = NewUTF8String(target, targetText.out());
+  if (error == nullptr) error = NewUTF8String(data, dataText.out());
+  if (error == nullptr) {
+    error = content->processingInstruction(parser.Object(Slot::ContentHandler), targetText.get(), dataText.get());
+  }
+  if (error != nullptr) parser.Stop(error);
+}
+
+// Comments and CDATA boundaries are markup: the text before them is one run.
+void SAX2Parser::OnMarkup(void* self) { Self(self).FlushText(); }
+void SAX2Parser::OnComment(void* self, const XML_Char*) { Self(self).FlushText(); }
+
+void SAX2Parser::OnSkippedEntity(void* self, const XML_Char* name, int isParameterEntity) {
+  SAX2Parser& parser = Self(self);
+  parser.FlushText();
+  const auto* content = parser.Content();
+  if (isParameterEntity != 0 || parser.stopError_ != nullptr || content == nullptr || content->skippedEntity == nullptr) {
+    return;
+  }
+  ContainerReference entity;
+  KORErrorHandle error = NewUTF8String(name, entity.out());
+  if (error == nullptr) error = content->skippedEntity(parser.Object(Slot::ContentHandler), entity.get());
+  if (error != nullptr) parser.Stop(error);
+}
+
+}  // namespace qur

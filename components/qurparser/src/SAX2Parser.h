@@ -1,0 +1,80 @@
+// One SAX2 parser ("QURSAX2Parser"): its registered handlers and the parse it
+// runs over Expat. A parse pulls blocks from the library's stream, turns
+// Expat's events into the content handler's callbacks (character data joined
+// between two pieces of markup) and reports a document fault once, to the
+// error handler's fatalError, before ending with it.
+#pragma once
+
+#include <expat.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "KOR.h"
+#include "LocatorObject.h"
+#include "QURParser.h"
+
+namespace qur {
+
+class SAX2Parser {
+ public:
+  enum class Slot { ContentHandler, DTDHandler, EntityResolver, ErrorHandler, Transcoder };
+
+  SAX2Parser();
+  SAX2Parser(const SAX2Parser&) = delete;
+  SAX2Parser& operator=(const SAX2Parser&) = delete;
+  ~SAX2Parser();
+
+  // Keeps a reference to `object` (null clears the slot); refused during a parse.
+  KORErrorHandle Register(Slot slot, KORContainer object, const void* callbacks);
+  // The registered object with one more reference, or null.
+  KORContainer Registered(Slot slot) const;
+
+  bool Parsing() const { return stream_ != nullptr; }
+  // Takes over one reference to `stream`, whatever the outcome.
+  KORErrorHandle Begin(KORContainer stream, const QURBinInputStreamCallbacks* callbacks, bool& more);
+  KORErrorHandle Next(bool& more);
+
+ private:
+  struct Registration {
+    KORContainer object = nullptr;
+    const void* callbacks = nullptr;
+  };
+
+  const QURContentHandlerCallbacks* Content() const;
+  const QURErrorHandlerCallbacks* Errors() const;
+  KORContainer Object(Slot slot) const { return slots_[static_cast<std::size_t>(slot)].object; }
+
+  KORErrorHandle Start();
+  KORErrorHandle Feed(const char* data, std::size_t size, bool final);
+  KORErrorHandle DocumentFault();
+  KORErrorHandle Finish(KORErrorHandle result);
+  void Stop(KORErrorHandle error);
+  void FlushText();
+
+  static void OnStartElement(void* self, const XML_Char* name, const XML_Char** attributes);
+  static void OnEndElement(void* self, const XML_Char* name);
+  static void OnCharacterData(void* self, const XML_Char* text, int length);
+  static void OnProcessingInstruction(void* self, const XML_Char* target, const XML_Char* data);
+  static void OnMarkup(void* self);
+  static void OnComment(void* self, const XML_Char* text);
+  static void OnSkippedEntity(void* self, const XML_Char* name, int isParameterEntity);
+
+  std::array<Registration, 5> slots_{};
+  KORContainer locatorContainer_ = nullptr;
+  LocatorObject* locator_ = nullptr;
+
+  // State of the running parse.
+  KORContainer stream_ = nullptr;
+  const QURBinInputStreamCallbacks* streamCallbacks_ = nullptr;
+  XML_Parser expat_ = nullptr;
+  std::string head_;     // first bytes, kept until the encoding is known
+  std::string pending_;  // character data not yet delivered
+  KORErrorHandle stopError_ = nullptr;
+  std::int32_t depth_ = 0;
+  std::vector<unsigned char> block_;
+};
+
+}  // namespace qur

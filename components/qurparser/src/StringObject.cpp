@@ -1,0 +1,251 @@
+#include "StringObject.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "Broker.h"
+#include "QURParser.h"
+#include "TextConversion.h"
+
+namespace qur {
+namespace {
+
+using Interface = _t_ZQURStringInterface;
+
+struct StringObject {
+  std::int32_t selector = kQURNoText;
+  std::string utf8;
+  std::u16string utf16;
+
+  std::string UTF8() const { return selector == kQURUTF16 ? ToUTF8(utf16) : utf8; }
+  std::u16string UTF16() const { return selector == kQURUTF8 ? ToUTF16(utf8) : utf16; }
+};
+
+void DestroyString(void* object) { delete static_cast<StringObject*>(object); }
+
+KORErrorHandle Wrap(StringObject* object, KORContainer* result) {
+  if (result == nullptr) {
+    delete object;
+    return InterfaceError("QUR: a string needs a place for its result", kInvalidObjectID);
+  }
+  *result = nullptr;
+  if (object == nullptr) return OutOfMemory();
+  return WrapObject(Interface::kKind.signature, object, &DestroyString, result);
+}
+
+StringObject* StringOf(KORContainer string) {
+  return static_cast<StringObject*>(InstanceWithSignature(string, Signatures().string));
+}
+
+KORErrorHandle InvalidString() { return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID); }
+
+// Runs `body` on the string behind `handle`, turning allocation failures
+// into the broker's out-of-memory error.
+template <class Body>
+KORErrorHandle WithString(KORContainer handle, Body body) {
+  StringObject* string = StringOf(handle);
+  if (string == nullptr) return InvalidString();
+  try {
+    return body(*string);
+  } catch (const std::bad_alloc&) {
+    return OutOfMemory();
+  }
+}
+
+std::size_t Length(std::int32_t count) { return count < 0 ? 0 : static_cast<std::size_t>(count); }
+
+KORErrorHandle NewUTF16(const char16_t* units, std::int32_t count, std::int32_t selector, KORContainer* result) {
+  if (units != nullptr && count < 0) count = static_cast<std::int32_t>(std::char_traits<char16_t>::length(units));
+  auto* string = new (std::nothrow) StringObject;
+  try {
+    if (string != nullptr && units != nullptr) {
+      const std::u16string_view text(units, Length(count));
+      if (selector == kQURUTF8) {
+        string->selector = kQURUTF8;
+        string->utf8 = ToUTF8(text);
+      } else {
+        string->selector = kQURUTF16;
+        string->utf16 = text;
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    delete string;
+    string = nullptr;
+  }
+  return Wrap(string, result);
+}
+
+KORErrorHandle NewUTF8(const char* text, std::int32_t count, KORContainer* result) {
+  if (text == nullptr) return Wrap(new (std::nothrow) StringObject, result);
+  const std::string_view view = count < 0 ? std::string_view(text) : std::string_view(text, Length(count));
+  return NewUTF8String(view, result);
+}
+
+KORErrorHandle ConvertToPCDATA(KORContainer source, KORContainer* result) {
+  return WithString(source, [&](const StringObject& string) {
+    std::string escaped;
+    for (const char c : string.UTF8()) {
+      switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        case '\'': escaped += "&apos;"; break;
+        default: escaped += c;
+      }
+    }
+    return NewUTF8String(escaped, result);
+  });
+}
+
+KORErrorHandle NewFromAppend(KORContainer first, KORContainer second, KORContainer* result) {
+  StringObject* tail = StringOf(second);
+  if (tail == nullptr) return InvalidString();
+  return WithString(first, [&](const StringObject& head) {
+    auto* joined = new StringObject;
+    joined->selector = head.selector == kQURNoText ? tail->selector : head.selector;
+    if (joined->selector == kQURUTF16) {
+      joined->utf16 = head.UTF16() + tail->UTF16();
+    } else {
+      joined->utf8 = head.UTF8() + tail->UTF8();
+    }
+    return Wrap(joined, result);
+  });
+}
+
+KORErrorHandle Equals(KORContainer a, KORContainer b, char* result, bool wanted) {
+  StringObject* other = StringOf(b);
+  if (other == nullptr || result == nullptr) return InvalidString();
+  return WithString(a, [&](const StringObject& string) {
+    const bool equal = string.selector == other->selector && string.selector != kQURUTF16
+                           ? string.utf8 == other->utf8
+                           : string.UTF16() == other->UTF16();
+    *result = equal == wanted ? 'T' : 0;
+    return KORErrorHandle{};
+  });
+}
+
+KORErrorHandle OperatorEquals(KORContainer a, KORContainer b, char* result) { return Equals(a, b, result, true); }
+KORErrorHandle OperatorNotEquals(KORContainer a, KORContainer b, char* result) { return Equals(a, b, result, false); }
+
+KORErrorHandle GetCharSelector(KORContainer handle, std::int32_t* selector) {
+  if (selector == nullptr) return InvalidString();
+  return WithString(handle, [&](const StringObject& string) {
+    *selector = string.selector;
+    return KORErrorHandle{};
+  });
+}
+
+KORErrorHandle GetSize(KORContainer handle, std::int32_t selector, std::int32_t* size) {
+  if (size == nullptr) return InvalidString();
+  return WithString(handle, [&](const StringObject& string) {
+    const std::size_t units = selector == kQURUTF16 ? string.UTF16().size() : string.UTF8().size();
+    *size = static_cast<std::int32_t>(std::min<std::size_t>(units, INT32_MAX));
+    return KORErrorHandle{};
+  });
+}
+
+template <class Text>
+KORErrorHandle CopyOut(const Text& text, typename Text::value_type* buffer, std::int32_t capacity,
+                       std::int32_t* copied) {
+  if (copied == nullptr || (buffer == nullptr && capacity > 0)) return InvalidString();
+  const std::size_t count = std::min(text.size(), Length(capacity));
+  std::copy_n(text.data(), count, buffer);
+  *copied = static_cast<std::int32_t>(count);
+  return nullptr;
+}
+
+KORErrorHandle CopyUTF16(KORContainer handle, char16_t* buffer, std::int32_t capacity, std::int32_t* copied) {
+  return WithString(handle, [&](const StringObject& string) { return CopyOut(string.UTF16(), buffer, capacity, copied); });
+}
+
+KORErrorHandle CopyUTF8(KORContainer handle, char* buffer, std::int32_t capacity, std::int32_t* copied) {
+  return WithString(handle, [&](const StringObject& string) { return CopyOut(string.UTF8(), buffer, capacity, copied); });
+}
+
+KORErrorHandle CStr(KORContainer handle, const char** text) {
+  return WithString(handle, [&](const StringObject& string) {
+    if (text == nullptr || string.selector != kQURUTF8) {
+      return InterfaceError("QUR: c_str needs a UTF-8 string", kUnsupportedID);
+    }
+    *text = string.utf8.c_str();
+    return KORErrorHandle{};
+  });
+}
+
+KORErrorHandle WStr(KORContainer handle, const char16_t** text) {
+  return WithString(handle, [&](const StringObject& string) {
+    if (text == nullptr || string.selector != kQURUTF16) {
+      return InterfaceError("QUR: w_str needs a UTF-16 string", kUnsupportedID);
+    }
+    *text = string.utf16.c_str();
+    return KORErrorHandle{};
+  });
+}
+
+KORErrorHandle SetStringUTF16(KORContainer handle, const char16_t* units, std::int32_t count) {
+  return WithString(handle, [&](StringObject& string) {
+    string.utf16 = units == nullptr ? std::u16string() : std::u16string(units, Length(count));
+    string.utf8.clear();
+    string.selector = units == nullptr ? kQURNoText : kQURUTF16;
+    return KORErrorHandle{};
+  });
+}
+
+KORErrorHandle SetStringUTF8(KORContainer handle, const char* text, std::int32_t count) {
+  return WithString(handle, [&](StringObject& string) {
+    string.utf8 = text == nullptr ? std::string() : count < 0 ? std::string(text) : std::string(text, Length(count));
+    string.utf16.clear();
+    string.selector = text == nullptr ? kQURNoText : kQURUTF8;
+    return KORErrorHandle{};
+  });
+}
+
+}  // namespace
+
+KORErrorHandle NewUTF8String(std::string_view text, KORContainer* result) {
+  auto* string = new (std::nothrow) StringObject;
+  try {
+    if (string != nullptr) {
+      string->selector = kQURUTF8;
+      string->utf8 = text;
+    }
+  } catch (const std::bad_alloc&) {
+    delete string;
+    string = nullptr;
+  }
+  return Wrap(string, result);
+}
+
+bool StringTextUTF8(KORContainer handle, std::string& text) {
+  const StringObject* string = StringOf(handle);
+  if (string == nullptr) return false;
+  text = string->UTF8();
+  return true;
+}
+
+bool PublishStringProcedures() {
+  const KORProc factory[] = {
+      reinterpret_cast<KORProc>(static_cast<QURNewUTF16Proc>(&NewUTF16)),
+      reinterpret_cast<KORProc>(static_cast<QURNewUTF8Proc>(&NewUTF8)),
+      reinterpret_cast<KORProc>(static_cast<QURConvertToPCDATAProc>(&ConvertToPCDATA)),
+      reinterpret_cast<KORProc>(static_cast<QURNewFromAppendProc>(&NewFromAppend)),
+  };
+  const KORProc methods[] = {
+      reinterpret_cast<KORProc>(static_cast<Interface::operatorEqualsProc>(&OperatorEquals)),
+      reinterpret_cast<KORProc>(static_cast<Interface::operatorEqualsProc>(&OperatorNotEquals)),
+      reinterpret_cast<KORProc>(static_cast<Interface::getCharSelectorProc>(&GetCharSelector)),
+      reinterpret_cast<KORProc>(static_cast<Interface::getSizeProc>(&GetSize)),
+      reinterpret_cast<KORProc>(static_cast<Interface::copyUTF16Proc>(&CopyUTF16)),
+      reinterpret_cast<KORProc>(static_cast<Interface::copyUTF8Proc>(&CopyUTF8)),
+      reinterpret_cast<KORProc>(static_cast<Interface::c_strProc>(&CStr)),
+      reinterpret_cast<KORProc>(static_cast<Interface::setStringUTF16Proc>(&SetStringUTF16)),
+      reinterpret_cast<KORProc>(static_cast<Interface::setStringUTF8Proc>(&SetStringUTF8)),
+      reinterpret_cast<KORProc>(static_cast<Interface::w_strProc>(&WStr)),
+  };
+  return PublishInterface(kQURNewStringInterface, kQURNewStringMethods, factory) &&
+         PublishObjectMethods(Interface::kKind, Interface::kMethods, methods);
+}
+
+}  // namespace qur

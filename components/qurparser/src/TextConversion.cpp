@@ -1,0 +1,100 @@
+#include "TextConversion.h"
+
+namespace qur {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void AppendUTF16(std::u16string& out, char32_t c) {
+  if (c < 0x10000) {
+    out += static_cast<char16_t>(c);
+  } else {
+    c -= 0x10000;
+    out += static_cast<char16_t>(0xD800 + (c >> 10));
+    out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+  }
+}
+
+void AppendUTF8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Decodes one sequence at `i` and advances past it; a bad sequence yields
+// U+FFFD and advances by one byte.
+char32_t DecodeUTF8(std::string_view in, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(in[i]);
+  std::size_t length = 0;
+  char32_t c = 0;
+  char32_t minimum = 0;
+  if (lead < 0x80) {
+    ++i;
+    return lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2, c = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, c = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, c = lead & 0x07, minimum = 0x10000;
+  } else {
+    ++i;
+    return kReplacement;
+  }
+  if (in.size() - i < length) {
+    ++i;
+    return kReplacement;
+  }
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(in[i + k]);
+    if ((next & 0xC0) != 0x80) {
+      ++i;
+      return kReplacement;
+    }
+    c = (c << 6) | (next & 0x3F);
+  }
+  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+    ++i;
+    return kReplacement;
+  }
+  i += length;
+  return c;
+}
+
+}  // namespace
+
+std::u16string ToUTF16(std::string_view utf8) {
+  std::u16string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) AppendUTF16(out, DecodeUTF8(utf8, i));
+  return out;
+}
+
+std::string ToUTF8(std::u16string_view utf16) {
+  std::string out;
+  out.reserve(utf16.size());
+  for (std::size_t i = 0; i < utf16.size(); ++i) {
+    char32_t c = utf16[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = kReplacement;
+    }
+    AppendUTF8(out, c);
+  }
+  return out;
+}
+
+}  // namespace qur
