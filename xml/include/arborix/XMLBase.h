@@ -1,0 +1,57 @@
+// XMLBase: the root of every XML node class. A node knows its parent (not
+// owned; null for a detached node and for a document) and carries a lock
+// count that only Release() consults. All text is UTF16String; getters fill
+// the caller's string, setters copy theirs.
+#pragma once
+
+#include <cstdint>
+#include <list>
+
+#include "ArborixExport.h"
+#include "UTF16String.h"
+#include "arborix/XMLNodeType.h"
+
+class ARBORIX_EXPORT XMLBase {
+ public:
+  explicit XMLBase(XMLBase* parent);
+  // Copies carry both the parent pointer and the lock count.
+  XMLBase(const XMLBase& other);
+  XMLBase& operator=(const XMLBase& other);
+  virtual ~XMLBase();
+
+  virtual XMLNodeType GetNodeType() = 0;
+  // The node's one string: the tag name of an element, the character data of
+  // a text node, the value of an attribute.
+  virtual void SetValue(UTF16String& value) = 0;
+  virtual void GetValue(UTF16String& value) const = 0;
+  // Appends the node's XML form to `out` exactly as stored: nothing is escaped.
+  virtual void AppendXML(UTF16String& out) = 0;
+  // A new detached copy, owned by the caller. `deep` matters to elements only.
+  virtual XMLBase* Clone(bool deep) const = 0;
+  virtual void SetParent(XMLBase* parent);
+  // A copy of the children list; the nodes in it stay owned by this node.
+  // Empty for every node that cannot have children.
+  virtual std::list<XMLBase*> GetChildNodes() const;
+  // Elements only; every other node ignores these two calls.
+  virtual void InsertChild(XMLBase* child, XMLBase* before);
+  virtual void RemoveChild(XMLBase* child);
+  virtual void Lock();
+  // Lowers the lock count; a count of 0 stays 0.
+  virtual void Unlock();
+
+  XMLBase* GetParent() const;
+  bool IsLocked();
+
+ protected:
+  // Asks the document at the top of this node's tree to destroy itself; it
+  // does so unless some node below it is locked. A node whose topmost
+  // ancestor is not a document, and a detached node, are left alone. The
+  // call may destroy this node: nothing may touch it afterwards.
+  virtual void Release();
+  // The topmost ancestor; null for a node without parent (not the node itself).
+  XMLBase* GetRoot();
+
+ private:
+  XMLBase* parent_;
+  std::int32_t lockCount_;
+};

@@ -1,0 +1,70 @@
+// XMLElementNode: an element with a tag name, an ordered list of children and
+// an ordered list of attributes. It owns every node it lists and destroys them
+// with itself. A node is listed by one element at most: inserting a node that
+// another element still lists takes it out of that list first. Insertion and
+// removal are linear in the length of the list they change. Trees of any
+// depth are destroyed, cloned and serialised without recursion.
+#pragma once
+
+#include <list>
+
+#include "ArborixExport.h"
+#include "UTF16String.h"
+#include "arborix/XMLAttributeObj.h"
+#include "arborix/XMLBase.h"
+
+class ARBORIX_EXPORT XMLElementNode : public XMLBase {
+ public:
+  // `parent` is only remembered; the element is not inserted into its list.
+  XMLElementNode(XMLElementNode* parent, const UTF16String& name);
+  // Children and attributes are owned: an element is never copied implicitly.
+  XMLElementNode(const XMLElementNode&) = delete;
+  XMLElementNode& operator=(const XMLElementNode&) = delete;
+  // Destroys every child and attribute still listed.
+  ~XMLElementNode() override;
+
+  XMLNodeType GetNodeType() override;  // XMLElementType
+  void SetValue(UTF16String& name) override;
+  void GetValue(UTF16String& name) const override;
+  // <name attr="v" ...>children</name>, or <name ... /> without children.
+  // An element with an empty name writes nothing at all, unless it is a
+  // document, which then writes only its children.
+  void AppendXML(UTF16String& out) override;
+  // A detached element with the same name and copies of all attributes; with
+  // `deep`, copies of all children as well.
+  XMLBase* Clone(bool deep) const override;
+  std::list<XMLBase*> GetChildNodes() const override;
+  // Takes `child` (not null) out of the list wherever it is, then puts it
+  // right before `before`, or at the end when `before` is null or not a
+  // child. The element owns `child` from then on and becomes its parent.
+  void InsertChild(XMLBase* child, XMLBase* before) override;
+  // Takes `child` out of the list and detaches it; the caller owns it again.
+  // A node that is not a child is left as it is.
+  void RemoveChild(XMLBase* child) override;
+
+  // A copy of the attributes list; the attributes stay owned by the element.
+  virtual std::list<XMLAttributeObj*> GetAttributes() const;
+
+  // InsertChild and RemoveChild for the attributes list.
+  void InsertAttribute(XMLAttributeObj* attribute, XMLAttributeObj* before);
+  void RemoveAttribute(XMLAttributeObj* attribute);
+
+ protected:
+  // Appends copies of the attributes of `source` to this element's list.
+  void CloneAttributesOf(const XMLElementNode& source);
+  // Appends deep copies of the children of `source` to this element's list.
+  void CloneChildrenOf(const XMLElementNode& source);
+  // True when some node anywhere below this element is locked.
+  bool HasLockedDescendant() const;
+
+ private:
+  // Lists a newly made node that belongs to no element yet.
+  void AdoptChild(XMLBase* child);
+  // Writes the start tag; true when the children and an end tag follow.
+  bool AppendStartTag(UTF16String& out);
+  void AppendEndTag(UTF16String& out) const;
+
+  UTF16String name_;
+  std::list<XMLBase*> children_;
+  std::list<XMLAttributeObj*> attributes_;
+};

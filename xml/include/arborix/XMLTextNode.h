@@ -1,0 +1,24 @@
+// XMLTextNode: a run of character data. Its value is written out unescaped.
+#pragma once
+
+#include "ArborixExport.h"
+#include "UTF16String.h"
+#include "arborix/XMLBase.h"
+
+class XMLElementNode;
+
+class ARBORIX_EXPORT XMLTextNode : public XMLBase {
+ public:
+  // `parent` is only remembered; the node is not inserted into its list.
+  XMLTextNode(XMLElementNode* parent, const UTF16String& value);
+  ~XMLTextNode() override;
+
+  XMLNodeType GetNodeType() override;  // XMLTextType
+  void SetValue(UTF16String& value) override;
+  void GetValue(UTF16String& value) const override;
+  void AppendXML(UTF16String& out) override;  // the value itself
+  XMLBase* Clone(bool deep) const override;   // same value, no parent
+
+ private:
+  UTF16String value_;
+};

@@ -1,0 +1,47 @@
+#include "arborix/XMLBase.h"
+
+XMLBase::XMLBase(XMLBase* parent) : parent_(parent), lockCount_(0) {}
+
+XMLBase::XMLBase(const XMLBase& other) = default;
+
+XMLBase& XMLBase::operator=(const XMLBase& other) = default;
+
+XMLBase::~XMLBase() = default;
+
+void XMLBase::SetParent(XMLBase* parent) { parent_ = parent; }
+
+std::list<XMLBase*> XMLBase::GetChildNodes() const { return {}; }
+
+void XMLBase::InsertChild(XMLBase*, XMLBase*) {}
+
+void XMLBase::RemoveChild(XMLBase*) {}
+
+void XMLBase::Lock() { ++lockCount_; }
+
+void XMLBase::Unlock() {
+  if (lockCount_ != 0) {
+    --lockCount_;
+  }
+}
+
+XMLBase* XMLBase::GetParent() const { return parent_; }
+
+bool XMLBase::IsLocked() { return lockCount_ != 0; }
+
+void XMLBase::Release() {
+  // Only a document destroys itself here; its Release decides.
+  if (XMLBase* root = GetRoot()) {
+    root->Release();
+  }
+}
+
+XMLBase* XMLBase::GetRoot() {
+  if (parent_ == nullptr) {
+    return nullptr;
+  }
+  XMLBase* node = parent_;
+  while (node->parent_ != nullptr) {
+    node = node->parent_;
+  }
+  return node;
+}
