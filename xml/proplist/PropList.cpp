@@ -1,0 +1,274 @@
+#include "arborix/PropList.h"
+
+#include <typeinfo>
+#include <utility>
+#include <vector>
+
+#include "arborix/UTFConversion.h"
+#include "proplist/DoubleText.h"
+#include "proplist/PropNodes.h"
+#include "text/ReservedCharacterEscaping.h"
+
+namespace {
+
+using Entries = std::map<UTF16String, std::unique_ptr<PropNodeBase>>;
+
+// The node class that holds values of type Value.
+template <typename Value>
+struct NodeClass;
+template <>
+struct NodeClass<std::string> {
+  using type = StringPropNode;
+};
+template <>
+struct NodeClass<UTF16String> {
+  using type = UnicodeStringPropNode;
+};
+template <>
+struct NodeClass<bool> {
+  using type = BoolPropNode;
+};
+template <>
+struct NodeClass<std::uint16_t> {
+  using type = SimpleTypeArrayNode<std::uint16_t>;
+};
+template <>
+struct NodeClass<std::uint32_t> {
+  using type = SimpleTypeArrayNode<std::uint32_t>;
+};
+template <>
+struct NodeClass<std::int32_t> {
+  using type = SimpleTypeArrayNode<std::int32_t>;
+};
+template <typename Element>
+struct NodeClass<std::list<Element>> {
+  using type = PropListArrayNode<typename NodeClass<Element>::type*>;
+};
+
+// The node under `key` if it is of exactly the class Node, else null.
+template <typename Node>
+Node* FindExact(const Entries& entries, const UTF16String& key) {
+  const auto found = entries.find(key);
+  if (found == entries.end() || typeid(*found->second) != typeid(Node)) {
+    return nullptr;
+  }
+  return static_cast<Node*>(found->second.get());
+}
+
+// Puts `node` under `key`; whatever the key held before is destroyed.
+void Replace(Entries& entries, const UTF16String& key, std::unique_ptr<PropNodeBase> node) {
+  entries[key].swap(node);
+}
+
+template <typename Value>
+bool ReadScalar(const Entries& entries, const UTF16String& key, Value& out) {
+  const auto* node = FindExact<typename NodeClass<Value>::type>(entries, key);
+  if (node == nullptr) {
+    return false;
+  }
+  out = node->value;
+  return true;
+}
+
+template <typename Value>
+bool ReadList(const Entries& entries, const UTF16String& key, std::list<Value>& out) {
+  const auto* node = FindExact<typename NodeClass<std::list<Value>>::type>(entries, key);
+  if (node == nullptr) {
+    return false;
+  }
+  for (const auto& element : node->elements) {
+    out.push_back(element->value);
+  }
+  return true;
+}
+
+template <typename Value>
+void WriteScalar(Entries& entries, const UTF16String& key, const Value& value) {
+  using Node = typename NodeClass<Value>::type;
+  if (Node* node = FindExact<Node>(entries, key)) {
+    node->value = value;
+    return;
+  }
+  // The new node is complete before the old one goes, so a failed copy
+  // leaves the entry as it was.
+  auto node = std::make_unique<Node>();
+  node->value = value;
+  Replace(entries, key, std::move(node));
+}
+
+template <typename Value>
+void WriteList(Entries& entries, const UTF16String& key, const std::list<Value>& value) {
+  using Node = typename NodeClass<std::list<Value>>::type;
+  decltype(Node::elements) elements;
+  for (const Value& item : value) {
+    auto element = std::make_unique<typename Node::Element>();
+    element->value = item;
+    elements.push_back(std::move(element));
+  }
+  if (Node* node = FindExact<Node>(entries, key)) {
+    node->elements.swap(elements);
+    return;
+  }
+  auto node = std::make_unique<Node>();
+  node->elements.swap(elements);
+  Replace(entries, key, std::move(node));
+}
+
+}  // namespace
+
+PropList::PropList() = default;
+
+PropList::~PropList() { DestroyEntries(); }
+
+bool PropList::GetValue(const UTF16String& key, double& out) const {
+  UTF16String text;
+  if (!GetValue(key, text)) {
+    return false;
+  }
+  arborix_internal::TextToDouble(text, out);
+  return true;
+}
+
+bool PropList::GetValue(const UTF16String& key, std::list<std::int32_t>& out) const {
+  return ReadList(entries_, key, out);
+}
+
+bool PropList::GetValue(const UTF16String& key, std::int32_t& out) const { return ReadScalar(entries_, key, out); }
+
+bool PropList::GetValue(const UTF16String& key, std::list<std::uint32_t>& out) const {
+  return ReadList(entries_, key, out);
+}
+
+bool PropList::GetValue(const UTF16String& key, std::uint32_t& out) const { return ReadScalar(entries_, key, out); }
+
+bool PropList::GetValue(const UTF16String& key, std::list<std::uint16_t>& out) const {
+  return ReadList(entries_, key, out);
+}
+
+bool PropList::GetValue(const UTF16String& key, std::uint16_t& out) const { return ReadScalar(entries_, key, out); }
+
+bool PropList::GetValue(const UTF16String& key, std::list<bool>& out) const { return ReadList(entries_, key, out); }
+
+bool PropList::GetValue(const UTF16String& key, bool& out) const { return ReadScalar(entries_, key, out); }
+
+bool PropList::GetValue(const UTF16String& key, std::list<std::string>& out) const {
+  return ReadList(entries_, key, out);
+}
+
+bool PropList::GetValue(const UTF16String& key, std::string& out) const { return ReadScalar(entries_, key, out); }
+
+bool PropList::GetValue(const UTF16String& key, std::list<UTF16String>& out) const {
+  return ReadList(entries_, key, out);
+}
+
+bool PropList::GetValue(const UTF16String& key, UTF16String& out) const { return ReadScalar(entries_, key, out); }
+
+void PropList::SetValue(const UTF16String& key, const double& value) {
+  SetValue(key, arborix_internal::DoubleToText(value));
+}
+
+void PropList::SetValue(const UTF16String& key, const std::list<std::int32_t>& value) {
+  WriteList(entries_, key, value);
+}
+
+void PropList::SetValue(const UTF16String& key, const std::int32_t& value) { WriteScalar(entries_, key, value); }
+
+void PropList::SetValue(const UTF16String& key, const std::list<std::uint32_t>& value) {
+  WriteList(entries_, key, value);
+}
+
+void PropList::SetValue(const UTF16String& key, const std::uint32_t& value) { WriteScalar(entries_, key, value); }
+
+void PropList::SetValue(const UTF16String& key, const std::list<std::uint16_t>& value) {
+  WriteList(entries_, key, value);
+}
+
+void PropList::SetValue(const UTF16String& key, const std::uint16_t& value) { WriteScalar(entries_, key, value); }
+
+void PropList::SetValue(const UTF16String& key, const std::list<bool>& value) { WriteList(entries_, key, value); }
+
+void PropList::SetValue(const UTF16String& key, const bool& value) { WriteScalar(entries_, key, value); }
+
+void PropList::SetValue(const UTF16String& key, const std::list<std::string>& value) {
+  WriteList(entries_, key, value);
+}
+
+void PropList::SetValue(const UTF16String& key, const std::string& value) { WriteScalar(entries_, key, value); }
+
+void PropList::SetValue(const UTF16String& key, const std::list<UTF16String>& value) {
+  WriteList(entries_, key, value);
+}
+
+void PropList::SetValue(const UTF16String& key, const UTF16String& value) { WriteScalar(entries_, key, value); }
+
+PropList* PropList::GetSubList(const UTF16String& key) const {
+  const auto* node = FindExact<PropListNode>(entries_, key);
+  return node == nullptr ? nullptr : node->list.get();
+}
+
+PropList* PropList::NewSubList(const UTF16String& key) {
+  if (auto* node = FindExact<PropListNode>(entries_, key)) {
+    return node->list.get();
+  }
+  auto node = std::make_unique<PropListNode>();
+  PropList* subList = node->list.get();
+  Replace(entries_, key, std::move(node));
+  return subList;
+}
+
+void PropList::Clear() { DestroyEntries(); }
+
+void PropList::AppendXML(std::string& out) const {
+  // Sub-lists are written inline from a stack of open lists rather than by
+  // recursion, so nesting of any depth costs no stack.
+  struct OpenList {
+    const PropList* list;
+    Entries::const_iterator next;
+  };
+  out += "<prop.list>\n";
+  std::vector<OpenList> open{{this, entries_.begin()}};
+  while (!open.empty()) {
+    OpenList& innermost = open.back();
+    if (innermost.next == innermost.list->entries_.end()) {
+      out += "</prop.list>\n";
+      open.pop_back();
+      if (!open.empty()) {
+        out += "</prop.pair>\n";
+      }
+      continue;
+    }
+    const auto& [key, node] = *innermost.next++;
+    out += "<prop.pair>\n<key>";
+    arborix_internal::AppendEscaped(UTF16to8(key), out);
+    out += "</key>\n";
+    if (typeid(*node) == typeid(PropListNode)) {
+      const PropList& subList = *static_cast<const PropListNode&>(*node).list;
+      out += "<prop.list>\n";
+      open.push_back({&subList, subList.entries_.begin()});
+      continue;
+    }
+    node->AppendXML(out);
+    out += "</prop.pair>\n";
+  }
+}
+
+void PropList::DestroyEntries() {
+  // The entries of a sub-list are moved here before its node is destroyed,
+  // so that every sub-list dies empty. Moving map nodes allocates nothing,
+  // which a destructor relies on.
+  std::multimap<UTF16String, std::unique_ptr<PropNodeBase>> doomed;
+  auto takeSubListEntries = [&doomed](PropNodeBase& node) {
+    if (typeid(node) == typeid(PropListNode)) {
+      doomed.merge(static_cast<PropListNode&>(node).list->entries_);
+    }
+  };
+  for (auto& [key, node] : entries_) {
+    takeSubListEntries(*node);
+    node.reset();
+  }
+  entries_.clear();
+  while (!doomed.empty()) {
+    auto entry = doomed.extract(doomed.begin());
+    takeSubListEntries(*entry.mapped());
+  }
+}
