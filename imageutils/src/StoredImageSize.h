@@ -1,0 +1,13 @@
+// The check that a stored image size may be handed to the image library.
+#pragma once
+
+#include "Dossik.h"
+#include "Pixmora.h"
+
+namespace pixmorautils_internal {
+
+// Throws StoredImageSizeError unless an image of `size` is one that the rest
+// of `in`, positioned just after the size, can hold.
+void RequirePlausibleImageSize(const PmPoint& size, const IByteStream& in);
+
+}  // namespace pixmorautils_internal
