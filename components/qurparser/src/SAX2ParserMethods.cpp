@@ -60,6 +60,7 @@ KORErrorHandle ASetObject(KORContainer handle, void* object, const QURReleaseTab
   if (release == nullptr || release->release == nullptr) {
     return InterfaceError("QUR: an object needs its release table", kInvalidObjectID);
   }
+  if (object == nullptr) return InterfaceError("QUR: a handler object is needed", kInvalidObjectID);
   SAX2Parser* parser = ParserOf(handle);
   if (parser == nullptr) {
     release->release(object);
@@ -140,6 +141,7 @@ KORErrorHandle BeginParse(KORContainer handle, void* stream, std::int32_t reserv
   if (release == nullptr || release->release == nullptr) {
     return InterfaceError("QUR: a stream needs its release table", kInvalidObjectID);
   }
+  if (stream == nullptr) return InterfaceError("QUR: a stream object is needed", kInvalidObjectID);
   SAX2Parser* parser = ParserOf(handle);
   if (parser == nullptr || reserved1 != 0 || reserved2 != 0) {
     release->release(stream);

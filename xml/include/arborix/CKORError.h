@@ -1,0 +1,41 @@
+// CKORError: an error of the broker or the parser component, thrown as an
+// exception. It holds one counted reference to the error handle; its message,
+// component and ID are read once, when it is made.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "ArborixExport.h"
+#include "arborix/QURHandles.h"
+
+class ARBORIX_EXPORT CKORError : public std::exception {
+ public:
+  // An error without handle: what() answers "Invalid CKORError".
+  CKORError() noexcept = default;
+  // Adds a reference to `error` (null gives an error without handle).
+  explicit CKORError(KORErrorObject* error);
+  // Takes over the caller's reference to `error`.
+  static CKORError Adopt(KORErrorObject* error);
+
+  CKORError(const CKORError& other);
+  CKORError& operator=(const CKORError& other);
+  ~CKORError() override;
+
+  const char* what() const noexcept override;
+  KORErrorObject* Handle() const noexcept { return error_; }
+  // The component that raised the error ("QURParser", "QUR", "KOR", "ZEV"...); empty without handle.
+  const std::string& Component() const noexcept { return component_; }
+  std::intptr_t ID() const noexcept { return id_; }
+
+ private:
+  struct AdoptTag {};
+  CKORError(KORErrorObject* error, AdoptTag);
+  void Describe();
+
+  KORErrorObject* error_ = nullptr;
+  std::string message_ = "Invalid CKORError";
+  std::string component_;
+  std::intptr_t id_ = 0;
+};

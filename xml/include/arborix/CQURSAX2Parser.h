@@ -1,0 +1,52 @@
+// CQURSAX2Parser: a counted reference to a SAX2 parser of the parser
+// component, the way every parse reaches it:
+//
+//   CQURSAX2Parser parser = CQURSAX2Parser::New();
+//   parser.setFeature(CQURSAX2Parser::kValidationFeature, false);
+//   parser.setFeature(CQURSAX2Parser::kNamespacesFeature, false);
+//   parser.A_setContentHandler(new MyContentHandler);
+//   parser.A_setErrorHandler(new MyErrorHandler);
+//   parser.A_parse(new MyStream);  // throws the parse's error, if any
+//
+// Every call raises the error the parser returns: out of memory as
+// std::bad_alloc, everything else as CKORError. Handlers and streams belong to
+// the parser from the call that hands them over, even when that call throws;
+// the parser destroys a stream when the parse ends and the handlers when it is
+// released. Calls on a holder without handle throw the error
+// "QUR: CQURSAX2Parser is invalid".
+#pragma once
+
+#include "ArborixExport.h"
+#include "arborix/CQURHandle.h"
+
+class HQURContentHandlerBase;
+class HQURErrorHandlerBase;
+class HQURBinInputStreamBase;
+
+class ARBORIX_EXPORT CQURSAX2Parser {
+ public:
+  static constexpr const char* kValidationFeature = "http://xml.org/sax/features/validation";
+  static constexpr const char* kNamespacesFeature = "http://xml.org/sax/features/namespaces";
+
+  // A new parser ("New"(2) of the parser factory). Throws ZEVException when no
+  // XMLEntryExit has started the client layer.
+  static CQURSAX2Parser New();
+
+  CQURSAX2Parser() = default;
+  explicit CQURSAX2Parser(KORContainerObject* handle);
+
+  void setFeature(const char* feature, bool on);
+  void A_setContentHandler(HQURContentHandlerBase* handler);
+  void A_setErrorHandler(HQURErrorHandlerBase* handler);
+  // Parses the whole stream; returns after the last callback.
+  void A_parse(HQURBinInputStreamBase* stream);
+
+  // Releases the parser now (and with it the handlers it owns).
+  void Release() noexcept { handle_.Reset(); }
+  KORContainerObject* Handle() const { return handle_.get(); }
+
+ private:
+  void CheckHandle() const;
+  CQURHandle handle_;
+  TKORVTab<_t_ZQURSAX2ParserInterface>* table_ = nullptr;
+};

@@ -1,0 +1,31 @@
+// CQURString: a counted reference to a string of the parser component, as the
+// parser hands it to a handler. Reading it as UTF-16 may replace the held
+// string by a UTF-16 copy made through the parser's string factory.
+#pragma once
+
+#include "ArborixExport.h"
+#include "UTF16String.h"
+#include "arborix/CQURHandle.h"
+
+class ARBORIX_EXPORT CQURString {
+ public:
+  CQURString() = default;
+  // Adds a reference; a handle that is not a live container throws
+  // ZEVException("invalid container"). Null makes a string without text.
+  explicit CQURString(KORContainerObject* handle);
+  // Takes over the reference `handle` holds.
+  explicit CQURString(CQURHandle handle);
+  // A new parser string holding `text`.
+  static CQURString FromUTF16(const UTF16String& text);
+  static CQURString FromUTF8(const char* text);
+
+  // The text; empty when the string has none (or the handle is null).
+  UTF16String GetText();
+  // The null-terminated text, valid while this holder keeps the string; null when there is none.
+  const char16_t* w_str();
+  KORContainerObject* Handle() const { return handle_.get(); }
+
+ private:
+  CQURHandle handle_;
+  TKORVTab<_t_ZQURStringInterface>* table_ = nullptr;
+};

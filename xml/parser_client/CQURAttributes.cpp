@@ -1,0 +1,61 @@
+#include "arborix/CQURAttributes.h"
+
+#include "BrokerCalls.h"
+#include "ErrorConversion.h"
+#include "HolderCalls.h"
+#include "ObjectHelpers.h"
+#include "arborix/CQURString.h"
+
+using namespace arborix_internal;
+using AttributesMethods = _t_ZQURAttributesInterface;
+
+CQURAttributes::CQURAttributes(KORContainerObject* handle) : handle_(handle) {
+  if (handle_.get() != nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
+}
+
+void CQURAttributes::CheckHandle() const {
+  if (handle_.get() == nullptr) RaiseError(NewError("QUR: CQURAttributes is invalid", "QUR", 3));
+}
+
+std::int32_t CQURAttributes::getLength() const {
+  CheckHandle();
+  std::int32_t length = 0;
+  Invoke<AttributesMethods::getLengthProc>(table_, AttributesMethods::getLength, handle_.get(), &length);
+  return length;
+}
+
+bool CQURAttributes::ByIndex(int method, std::int32_t index, UTF16String& text) const {
+  CheckHandle();
+  KORContainer result = nullptr;
+  char found = 0;
+  Invoke<AttributesMethods::byIndexProc>(table_, method, handle_.get(), index, &result, &found);
+  CQURString answer(CQURHandle::Adopt(result));
+  if (found != 'T') return false;
+  text = answer.GetText();
+  return true;
+}
+
+bool CQURAttributes::getLocalName(std::int32_t index, UTF16String& name) const {
+  return ByIndex(AttributesMethods::getLocalName, index, name);
+}
+
+bool CQURAttributes::getQName(std::int32_t index, UTF16String& name) const {
+  return ByIndex(AttributesMethods::getQName, index, name);
+}
+
+bool CQURAttributes::getValueByIx(std::int32_t index, UTF16String& value) const {
+  return ByIndex(AttributesMethods::getValueByIx, index, value);
+}
+
+bool CQURAttributes::getValue(const UTF16String& name, UTF16String& value) const {
+  CheckHandle();
+  CQURString key = CQURString::FromUTF16(name);
+  KORContainer result = nullptr;
+  char found = 0;
+  Invoke<AttributesMethods::byNameProc>(table_, AttributesMethods::getValue, handle_.get(), key.Handle(), &result,
+                                        &found);
+  CQURString answer(CQURHandle::Adopt(result));
+  if (found != 'T') return false;
+  value = answer.GetText();
+  return true;
+}

@@ -1,0 +1,56 @@
+#include "arborix/CQURString.h"
+
+#include <utility>
+#include <vector>
+
+#include "ClientLayer.h"
+#include "HolderCalls.h"
+#include "ObjectHelpers.h"
+
+using namespace arborix_internal;
+using StringMethods = _t_ZQURStringInterface;
+
+CQURString::CQURString(KORContainerObject* handle) : CQURString(CQURHandle(handle)) {}
+
+CQURString::CQURString(CQURHandle handle) : handle_(std::move(handle)) {
+  if (handle_.get() != nullptr) table_ = &StringHelper().TableFor(handle_.get());
+}
+
+CQURString CQURString::FromUTF16(const UTF16String& text) {
+  KORContainer made = nullptr;
+  RaiseIfError(Use(Interface::NewString).Get<QURNewUTF16Proc>(kQURNewUTF16)(
+      text.data(), static_cast<std::int32_t>(text.size()), kQURUTF16, &made));
+  return CQURString(CQURHandle::Adopt(made));
+}
+
+CQURString CQURString::FromUTF8(const char* text) {
+  KORContainer made = nullptr;
+  RaiseIfError(Use(Interface::NewString).Get<QURNewUTF8Proc>(kQURNewUTF8)(text, -1, &made));
+  return CQURString(CQURHandle::Adopt(made));
+}
+
+const char16_t* CQURString::w_str() {
+  if (handle_.get() == nullptr) return nullptr;
+  std::int32_t selector = kQURNoText;
+  Invoke<StringMethods::getCharSelectorProc>(table_, StringMethods::getCharSelector, handle_.get(), &selector);
+  if (selector == kQURNoText) return nullptr;
+  if (selector == kQURUTF8) {
+    // w_str answers only for UTF-16 strings: hold a UTF-16 copy instead.
+    std::int32_t size = 0;
+    Invoke<StringMethods::getSizeProc>(table_, StringMethods::getSize, handle_.get(), kQURUTF16, &size);
+    std::vector<char16_t> units(static_cast<std::size_t>(size > 0 ? size : 0));
+    std::int32_t copied = 0;
+    Invoke<StringMethods::copyUTF16Proc>(table_, StringMethods::copyUTF16, handle_.get(), units.data(), size, &copied);
+    KORContainer made = nullptr;
+    RaiseIfError(Use(Interface::NewString).Get<QURNewUTF16Proc>(kQURNewUTF16)(units.data(), copied, kQURUTF16, &made));
+    *this = CQURString(CQURHandle::Adopt(made));
+  }
+  const char16_t* text = nullptr;
+  Invoke<StringMethods::w_strProc>(table_, StringMethods::w_str, handle_.get(), &text);
+  return text;
+}
+
+UTF16String CQURString::GetText() {
+  const char16_t* text = w_str();
+  return text == nullptr ? UTF16String() : UTF16String(text);
+}

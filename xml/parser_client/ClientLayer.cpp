@@ -1,0 +1,96 @@
+#include "ClientLayer.h"
+
+#include "LazyTerminate.h"
+#include "QURParser.h"
+#include "arborix/ZEVException.h"
+
+namespace arborix_internal {
+namespace {
+
+struct Connection {
+  KORLookupFunction lookup = nullptr;
+  KORGetUnregisterCountProc unregisterCount = nullptr;
+  bool throwOnMissing = false;
+  std::int32_t primaryInstanceOffset = 0;
+};
+
+Connection& TheConnection() {
+  static Connection connection;
+  return connection;
+}
+
+CachedInterface& Table(Interface which) {
+  static CachedInterface tables[] = {
+      {kKORContainerInterface, kKORContainerMethods}, {kKORErrorInterface, kKORErrorMethods},
+      {kKORStringInterface, kKORStringMethods},       {kKORMemoryInterface, kKORMemoryMethods},
+      {kQURNewStringInterface, kQURNewStringMethods}, {kQURNewSAX2ParserInterface, kQURNewSAX2ParserMethods},
+  };
+  return tables[static_cast<int>(which)];
+}
+
+// The broker's own procedures a client must find; only the unregister count is called.
+constexpr const char* kBrokerProcedures[] = {"KORRegisterProcAddress", "KORReportError", "KORUnregisterInterface",
+                                             "KORGetUnregisterCount", "KORIsMultiThreaded"};
+
+}  // namespace
+
+bool StartClientLayer(KORLookupFunction lookup) {
+  Connection& connection = TheConnection();
+  if (connection.lookup != nullptr) return true;
+  if (lookup == nullptr) return false;
+  connection.lookup = lookup;
+  for (const char* name : kBrokerProcedures) {
+    if (lookup(kKORComponent, name, name) == nullptr) return false;
+  }
+  connection.unregisterCount =
+      reinterpret_cast<KORGetUnregisterCountProc>(lookup(kKORComponent, "KORGetUnregisterCount", "KORGetUnregisterCount"));
+
+  connection.throwOnMissing = false;
+  if (!Table(Interface::Container).Fill()) return false;
+  connection.primaryInstanceOffset = Table(Interface::Container)
+      .Get<KORGetOffsetToPrimaryInstProc>(kKORContainerGetOffsetToPrimaryInstance)();
+  for (Interface which : {Interface::Error, Interface::String, Interface::Memory}) {
+    if (!Table(which).Fill()) return false;
+  }
+  connection.throwOnMissing = true;
+  return InitialiseTerminationList();
+}
+
+void ShutdownClientLayer() noexcept {
+  Connection& connection = TheConnection();
+  if (connection.lookup == nullptr) return;
+  TerminateTerminationList();
+  for (Interface which : {Interface::Container, Interface::Error, Interface::String, Interface::Memory}) {
+    Table(which).Forget();
+  }
+  connection = Connection{};
+}
+
+bool ClientLayerStarted() { return TheConnection().lookup != nullptr; }
+KORLookupFunction LookupFunction() { return TheConnection().lookup; }
+
+const CachedInterface* TryUse(Interface which) {
+  if (!ClientLayerStarted()) throw ZEVException(kNotStartedMessage);
+  return Table(which).Current();
+}
+
+const CachedInterface& Use(Interface which) {
+  const CachedInterface* table = TryUse(which);
+  if (table == nullptr) throw ZEVException("Missing Interface");
+  return *table;
+}
+
+void ForgetParserFactories() {
+  Table(Interface::NewString).Forget();
+  Table(Interface::NewSAX2Parser).Forget();
+}
+
+std::uint32_t UnregisterCount() {
+  const auto proc = TheConnection().unregisterCount;
+  return proc == nullptr ? 0 : proc();
+}
+
+std::int32_t PrimaryInstanceOffset() { return TheConnection().primaryInstanceOffset; }
+bool ThrowsOnMissingInterface() { return TheConnection().throwOnMissing; }
+
+}  // namespace arborix_internal

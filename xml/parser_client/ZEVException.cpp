@@ -1,0 +1,3 @@
+#include "arborix/ZEVException.h"
+
+const char* ZEVException::what() const noexcept { return message_; }
