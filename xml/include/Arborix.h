@@ -2,7 +2,16 @@
 // and typed property lists.
 #pragma once
 
+#include "arborix/CKORError.h"
+#include "arborix/CQURAttributes.h"
+#include "arborix/CQURHandle.h"
+#include "arborix/CQURLocator.h"
+#include "arborix/CQURSAX2Parser.h"
+#include "arborix/CQURString.h"
 #include "arborix/CreateNode.h"
+#include "arborix/HQURBinInputStreamBase.h"
+#include "arborix/HQURContentHandlerBase.h"
+#include "arborix/HQURErrorHandlerBase.h"
 #include "arborix/PropList.h"
 #include "arborix/ReservedCharacters.h"
 #include "arborix/UTFConversion.h"
@@ -10,6 +19,8 @@
 #include "arborix/XMLBase.h"
 #include "arborix/XMLDocument.h"
 #include "arborix/XMLElementNode.h"
+#include "arborix/XMLEntryExit.h"
 #include "arborix/XMLNodeType.h"
 #include "arborix/XMLParseStatus.h"
 #include "arborix/XMLTextNode.h"
+#include "arborix/ZEVException.h"
