@@ -1,23 +1,38 @@
 #include "WellFormedUtf8.h"
 
-#include <cstring>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace glyphwerk_internal {
 
 namespace {
 
-constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Whether 16 bytes are all ASCII, read as two words.
-bool AllAscii16(const unsigned char* p) {
-  std::uint64_t first;
-  std::uint64_t second;
-  std::memcpy(&first, p, 8);
-  std::memcpy(&second, p + 8, 8);
-  return ((first | second) & kHighBits) == 0;
+// Writes the 16 bytes at `p` as 16 units to `o` and returns how many of them,
+// from the first, are ASCII; only those units count. Both ranges must hold 16.
+#if defined(__SSE2__)
+int WidenAsciiRun16(const unsigned char* p, char16_t* o) {
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i zero = _mm_setzero_si128();
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_unpacklo_epi8(bytes, zero));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(o + 8), _mm_unpackhi_epi8(bytes, zero));
+  const auto nonAscii = static_cast<unsigned>(_mm_movemask_epi8(bytes));
+  return nonAscii == 0 ? 16 : std::countr_zero(nonAscii);
 }
+#else
+int WidenAsciiRun16(const unsigned char* p, char16_t* o) {
+  int run = 0;
+  while (run < 16 && p[run] < 0x80) {
+    o[run] = p[run];
+    ++run;
+  }
+  return run;
+}
+#endif
 
 }  // namespace
 
@@ -28,16 +43,17 @@ std::uint32_t DecodeWellFormedUtf8(std::span<const unsigned char> bytes, UnitWri
   const unsigned char* p = bytes.data();
   const unsigned char* const end = p + bytes.size();
   while (p < end) {
-    if (end - p >= 16 && AllAscii16(p)) {
-      for (int i = 0; i < 16; ++i) o[i] = p[i];
-      p += 16;
-      o += 16;
-      continue;
-    }
     const unsigned char lead = *p;
     if (lead < 0x80) {
-      *o++ = lead;
-      ++p;
+      // No more units than bytes are written, so 16 bytes left means room for 16 units.
+      if (end - p >= 16) {
+        const int run = WidenAsciiRun16(p, o);
+        p += run;
+        o += run;
+      } else {
+        *o++ = lead;
+        ++p;
+      }
       continue;
     }
     const std::ptrdiff_t left = end - p;
