@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ParserTestSupport.h"
+#include "arborix/XMLEntryExit.h"
+
+namespace {
+
+using parser_test::Events;
+using parser_test::UTF16Bytes;
+using Lines = std::vector<std::u16string>;
+
+class ParserDelivery : public ::testing::Test {
+ protected:
+  XMLEntryExit connection_;
+};
+
+TEST_F(ParserDelivery, ElementsAttributesAndTextArriveInDocumentOrder) {
+  EXPECT_EQ(Events("<a x='1' y=\"two\">hi<b/>there<?go now?></a>"),
+            (Lines{u"startDocument", u"start a x=1 y=two", u"chars hi", u"start b", u"end b", u"chars there",
+                   u"pi go now", u"end a", u"endDocument"}));
+}
+
+TEST_F(ParserDelivery, TextBetweenTwoPiecesOfMarkupArrivesInOneCall) {
+  // Expat splits at line ends and entity references; the parser joins the pieces.
+  EXPECT_EQ(Events("<a>one\ntwo &amp; three&#x41;\r\nfour</a>"),
+            (Lines{u"startDocument", u"start a", u"chars one\ntwo & threeA\nfour", u"end a", u"endDocument"}));
+}
+
+TEST_F(ParserDelivery, CommentsAndCDATABoundariesEndARunOfText) {
+  EXPECT_EQ(Events("<a>x<!--c-->y<![CDATA[<z>]]>w</a>"),
+            (Lines{u"startDocument", u"start a", u"chars x", u"chars y", u"chars <z>", u"chars w", u"end a",
+                   u"endDocument"}));
+}
+
+TEST_F(ParserDelivery, ReadsOfOneByteGiveTheSameEventsAsOneRead) {
+  const std::string document = "<?xml version='1.0'?>\n<root a='1'>text\nmore<k>v</k></root>\n";
+  EXPECT_EQ(Events(document, 1), Events(document));
+}
+
+TEST_F(ParserDelivery, UTF16LEWithoutMarkIsRecognisedWhateverTheDeclarationSays) {
+  const std::u16string text = u"<?xml version='1.0' encoding='UTF-8'?><a n='\u00e9'>\u20ac</a>";
+  EXPECT_EQ(Events(UTF16Bytes(text), 3),
+            (Lines{u"startDocument", u"start a n=\u00e9", u"chars \u20ac", u"end a", u"endDocument"}));
+}
+
+TEST_F(ParserDelivery, UTF16AndUTF8WithByteOrderMarksAreRecognised) {
+  const Lines expected{u"startDocument", u"start \u00e4", u"chars \U0001F600", u"end \u00e4", u"endDocument"};
+  const std::u16string text = u"<\u00e4>\U0001F600</\u00e4>";
+  EXPECT_EQ(Events("\xFF\xFE" + UTF16Bytes(text)), expected);
+  EXPECT_EQ(Events("\xFE\xFF" + UTF16Bytes(text, true)), expected);
+  EXPECT_EQ(Events(UTF16Bytes(text, true)), expected);
+  EXPECT_EQ(Events("\xEF\xBB\xBF<\xC3\xA4>\xF0\x9F\x98\x80</\xC3\xA4>"), expected);
+}
+
+TEST_F(ParserDelivery, AttributesAreFoundByNameAndMissesLeaveTheOutputAlone) {
+  std::vector<std::u16string> events;
+  std::u16string found;
+  std::u16string untouched = u"keep";
+  bool foundSize = false;
+  bool foundMissing = true;
+  auto* handler = new parser_test::RecordingContentHandler(&events);
+  handler->onStartElement = [&](CQURString&, CQURAttributes& attributes) {
+    foundSize = attributes.getValue(u"size", found);
+    foundMissing = attributes.getValue(u"type", untouched);
+  };
+  CQURSAX2Parser parser = parser_test::NewPlainParser();
+  parser.A_setContentHandler(handler);
+  parser.A_parse(new parser_test::MemoryStream("<int size='16'/>"));
+  EXPECT_TRUE(foundSize);
+  EXPECT_EQ(found, u"16");
+  EXPECT_FALSE(foundMissing);
+  EXPECT_EQ(untouched, u"keep");
+}
+
+TEST_F(ParserDelivery, TheLocatorTellsWhereTheCurrentElementStands) {
+  std::vector<std::u16string> events;
+  std::vector<std::int32_t> lines;
+  auto* handler = new parser_test::RecordingContentHandler(&events);
+  handler->onStartElement = [&](CQURString&, CQURAttributes&) { lines.push_back(handler->locator_.getLineNumber()); };
+  CQURSAX2Parser parser = parser_test::NewPlainParser();
+  parser.A_setContentHandler(handler);
+  parser.A_parse(new parser_test::MemoryStream("<a>\n\n  <b/>\n</a>"));
+  EXPECT_EQ(lines, (std::vector<std::int32_t>{1, 3}));
+}
+
+TEST_F(ParserDelivery, ExternalEntitiesAreNeverRead) {
+  const std::string document =
+      "<!DOCTYPE a [<!ENTITY secret SYSTEM 'file:///etc/hostname'>]><a>[&secret;]</a>";
+  EXPECT_EQ(Events(document), (Lines{u"startDocument", u"start a", u"chars []", u"end a", u"endDocument"}));
+}
+
+TEST_F(ParserDelivery, AParseWithoutContentHandlerStillReadsTheWholeStream) {
+  CQURSAX2Parser parser = parser_test::NewPlainParser();
+  parser_test::Lifetimes lifetimes;
+  parser.A_parse(new parser_test::MemoryStream("<a>text</a>", &lifetimes));
+  EXPECT_EQ(lifetimes.streamsDestroyed, 1);
+}
+
+}  // namespace
