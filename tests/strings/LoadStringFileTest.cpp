@@ -5,7 +5,6 @@
 
 #include "Dossik.h"
 #include "LoadStringFile.h"
-#include "TempDir.h"
 #include "glyphwerk/DecodingErrors.h"
 #include "verbosa/StringEntryError.h"
 
@@ -125,15 +124,6 @@ TEST(StringFile, FilesTooShortForAByteOrderMarkAreReadAsUTF8) {
     EXPECT_EQ(LoadBytes(bytes, table), 0u);
   }
   EXPECT_THROW(LoadBytes("/", table), std::invalid_argument);
-}
-
-TEST(StringFile, LoadsFromDiskAndMissingFilesFail) {
-  testsupport::TempDir folder;
-  const auto path = folder.Write("a.str", "/k \"disk\"\n");
-  StringTable table;
-  EXPECT_EQ(LoadStringFile(File{path}, table), 1u);
-  EXPECT_EQ(Texts(table, {"/k"}), u"disk;");
-  EXPECT_THROW(LoadStringFile(File{folder.Path() / "missing.str"}, table), FileError);
 }
 
 }  // namespace

@@ -20,46 +20,42 @@ std::string RejectionOf(const UTF16String& line) {
   return "(accepted)";
 }
 
-UTF16String NamedText(const UTF16String& line, const std::string& expectedKey) {
-  const auto entry = ParseLine(line);
-  if (!entry) {
-    ADD_FAILURE() << "no entry";
-    return {};
-  }
-  EXPECT_EQ(entry->key, expectedKey);
-  return entry->text;
-}
-
 TEST(StringEntry, BlankAndCommentLinesYieldNothing) {
   for (const UTF16String line : {u"", u"   \t ", u"# comment", u"  \t# indented \"comment\""}) {
     EXPECT_FALSE(ParseLine(line).has_value());
   }
 }
 
-TEST(StringEntry, NamedKeyTakesTheQuotedText) {
-  EXPECT_EQ(NamedText(u"/menu/file   \"File\"", "/menu/file"), u"File");
-  EXPECT_EQ(NamedText(u"\t /k\t\"x\"", "/k"), u"x");
-  EXPECT_EQ(NamedText(u"/ \"slash alone\"", "/"), u"slash alone");
-  EXPECT_EQ(NamedText(u"//a \"double slash\"", "//a"), u"double slash");
-  EXPECT_EQ(NamedText(u"/Az_09/b \"mixed\"", "/Az_09/b"), u"mixed");
-}
+struct NamedEntry {
+  const char16_t* line;
+  const char* key;
+  const char16_t* text;
+};
 
-TEST(StringEntry, EscapesYieldTheirUnits) {
-  EXPECT_EQ(NamedText(u"/msg/confirm \"Say \\\"yes\\\".\\nThen press OK.\"", "/msg/confirm"),
-            u"Say \"yes\".\r\nThen press OK.");
-  EXPECT_EQ(NamedText(u"/k \"\\t\\a\\b\\\\\"", "/k"), u"\t\a\b\\");
-}
-
-TEST(StringEntry, ValueKeepsTabsHashesAndNonAsciiLiterally) {
-  EXPECT_EQ(NamedText(u"/k \"a\t#b \u00e9\u2603\ufeff\"", "/k"), u"a\t#b \u00e9\u2603\ufeff");
-}
-
-TEST(StringEntry, EmptyValueIsAnEntryWithEmptyText) { EXPECT_EQ(NamedText(u"/k \"\"", "/k"), u""); }
-
-TEST(StringEntry, CommentAndBlanksMayFollowTheValue) {
-  EXPECT_EQ(NamedText(u"/menu/open \"Open\\tCtrl+O\"   # shortcut", "/menu/open"), u"Open\tCtrl+O");
-  EXPECT_EQ(NamedText(u"/k \"v\"#tight", "/k"), u"v");
-  EXPECT_EQ(NamedText(u"/k \"v\" \t", "/k"), u"v");
+TEST(StringEntry, NamedEntriesYieldTheirKeyAndUnescapedText) {
+  const NamedEntry cases[] = {
+      {u"/menu/file   \"File\"", "/menu/file", u"File"},
+      {u"\t /k\t\"x\"", "/k", u"x"},
+      {u"/ \"slash alone\"", "/", u"slash alone"},
+      {u"//a \"double slash\"", "//a", u"double slash"},
+      {u"/Az_09/b \"mixed\"", "/Az_09/b", u"mixed"},
+      {u"/k \"\"", "/k", u""},
+      {u"/msg/confirm \"Say \\\"yes\\\".\\nThen press OK.\"", "/msg/confirm", u"Say \"yes\".\r\nThen press OK."},
+      {u"/k \"\\t\\a\\b\\\\\"", "/k", u"\t\a\b\\"},
+      // Tabs, "#" and non-ASCII units inside the quotes are text.
+      {u"/k \"a\t#b \u00e9\u2603\ufeff\"", "/k", u"a\t#b \u00e9\u2603\ufeff"},
+      // Blanks and a comment may follow the closing quote.
+      {u"/menu/open \"Open\\tCtrl+O\"   # shortcut", "/menu/open", u"Open\tCtrl+O"},
+      {u"/k \"v\"#tight", "/k", u"v"},
+      {u"/k \"v\" \t", "/k", u"v"},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE("case " + std::to_string(i));
+    const auto entry = ParseLine(cases[i].line);
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->key, cases[i].key);
+    EXPECT_EQ(entry->text, cases[i].text);
+  }
 }
 
 TEST(StringEntry, UnclosedValueYieldsNothingAndRaisesNothing) {

@@ -88,11 +88,6 @@ TEST_F(StringFolder, BadLineInTheSecondFileStopsInitThere) {
   EXPECT_EQ(GetUnicodeString("/c"), u"");
 }
 
-TEST_F(StringFolder, BadLineIsCatchableAsInvalidArgument) {
-  folder_.Write("a.str", "k \"x\"\n");
-  EXPECT_THROW(Init(Folder()), std::invalid_argument);
-}
-
 TEST_F(StringFolder, DecodingFaultEndsInitWithTheDecodersException) {
   folder_.Write("a.str", "/a \"A\"\n");
   folder_.Write("b.str", "/b \"\xC0\x80\"\n");
@@ -100,10 +95,6 @@ TEST_F(StringFolder, DecodingFaultEndsInitWithTheDecodersException) {
   EXPECT_THROW(Init(Folder()), invalid_utf8_sequence);
   EXPECT_EQ(GetUnicodeString("/a"), u"A");
   EXPECT_EQ(GetUnicodeString("/c"), u"");
-}
-
-TEST_F(StringFolder, InitOfAMissingFolderFails) {
-  EXPECT_THROW(Init(Dir{folder_.Path() / "missing"}), FileError);
 }
 
 TEST(BlessedFolder, IsTheFolderOfTheFirstMarkerFileTheWalkReaches) {

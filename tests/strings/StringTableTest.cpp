@@ -39,15 +39,6 @@ TEST(StringKey, EqualChecksumsOrderByUnsignedBytesWithPrefixFirst) {
   EXPECT_FALSE(StringKeyView{"ac"} == StringKeyView{"bb"});
 }
 
-TEST(StringTable, FirstTextForAKeyWins) {
-  StringTable table;
-  EXPECT_TRUE(table.AddNamedString("/k", u"first"));
-  EXPECT_FALSE(table.AddNamedString("/k", u"second"));
-  ASSERT_NE(table.Find("/k"), nullptr);
-  EXPECT_EQ(*table.Find("/k"), u"first");
-  EXPECT_EQ(table.Size(), 1u);
-}
-
 TEST(StringTable, KeysWithEqualChecksumsStayApart) {
   StringTable table;
   table.AddNamedString("ac", u"ac");
@@ -63,15 +54,6 @@ TEST(StringTable, KeysWithEqualChecksumsStayApart) {
   EXPECT_EQ(*table.Find("\xE9\x17"), u"high");
   EXPECT_EQ(table.Find("ab"), nullptr);
   EXPECT_EQ(table.Find("bc"), nullptr);  // sums to 197: no neighbour matches
-}
-
-TEST(StringTable, FindMatchesKeysByteForByte) {
-  StringTable table;
-  table.AddNamedString("/menu/file", u"File");
-  EXPECT_EQ(table.Find("menu/file"), nullptr);
-  EXPECT_EQ(table.Find("/Menu/File"), nullptr);
-  EXPECT_EQ(table.Find("/menu/file "), nullptr);
-  EXPECT_NE(table.Find("/menu/file"), nullptr);
 }
 
 }  // namespace
