@@ -1,0 +1,33 @@
+// ParseXMLFile and ParseXMLBuffer: XML text into an XMLDocument tree, through
+// the parser component (an XMLEntryExit must be alive).
+//
+// `document` may be null, in which case only the status is learnt.
+// Otherwise *document is set to null first and receives the tree (loaded
+// flag set) only when the result is XMLParseOK; the caller then owns it and
+// destroys it with `delete`. A tree built before a failure is freed, never
+// returned. With `ignoreWhitespace`, what the parser reports as ignorable
+// whitespace is dropped; other whitespace-only text is kept.
+//
+// A fault in the document gives the status of the parser's error ID
+// (XMLParseTagMismatch, XMLParseBadEncoding, XMLParseNoRootElement,
+// XMLParseNotWellFormed, XMLParseUndefinedEntity) or XMLParseFailed. Failures
+// before the parse starts are thrown: no XMLEntryExit or no parser
+// (ZEVException, CKORError), a file that cannot be opened (FileError), no
+// memory (std::bad_alloc).
+#pragma once
+
+#include "ArborixExport.h"
+#include "Dossik.h"
+#include "UTF16String.h"
+#include "arborix/XMLDocument.h"
+#include "arborix/XMLParseStatus.h"
+
+// Parses the file's bytes; the parser detects their encoding (UTF-8, UTF-16
+// with or without byte-order mark, or what the XML declaration names).
+ARBORIX_EXPORT XMLParseStatus ParseXMLFile(File& file, bool ignoreWhitespace, XMLDocument** document);
+
+// Parses `buffer`, handed to the parser as UTF-16LE without byte-order mark.
+// Unlike ParseXMLFile, a fault the parser reported gives its status even when
+// the parser chose to finish the document.
+ARBORIX_EXPORT XMLParseStatus ParseXMLBuffer(const UTF16String& buffer, bool ignoreWhitespace,
+                                             XMLDocument** document);

@@ -1,0 +1,16 @@
+#include "arborix/XMLErrorHandler.h"
+
+namespace {
+// The component that reports faults of the document itself.
+constexpr const char* kDocumentComponent = "QURParser";
+}  // namespace
+
+void XMLErrorHandler::error(const CKORError& error) { Record(error); }
+
+void XMLErrorHandler::fatalError(const CKORError& error) { Record(error); }
+
+void XMLErrorHandler::Record(const CKORError& error) {
+  if (error.Component() != kDocumentComponent) return;
+  hasError_ = true;
+  errorID_ = static_cast<std::int32_t>(error.ID());
+}

@@ -1,0 +1,223 @@
+#include "proplist/PropListXMLHandler.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "arborix/UTFConversion.h"
+#include "proplist/IntegerText.h"
+
+namespace arborix_internal {
+namespace {
+
+template <typename Element, typename Convert>
+std::list<Element> Converted(const std::list<UTF16String>& texts, Convert convert) {
+  std::list<Element> values;
+  for (const UTF16String& text : texts) values.push_back(convert(text));
+  return values;
+}
+
+std::uint16_t ExtractUnsigned16(const UTF16String& text) {
+  return static_cast<std::uint16_t>(ExtractUnsigned32(text) & 0xFFFFu);
+}
+
+bool IsTrueText(const UTF16String& text) { return text == u"true"; }
+
+// If `key` holds an array of Element, empties it and answers true.
+template <typename Element>
+bool EmptyExistingArray(PropList& list, const UTF16String& key) {
+  std::list<Element> probe;
+  if (!list.GetValue(key, probe)) return false;
+  list.SetValue(key, std::list<Element>{});
+  return true;
+}
+
+}  // namespace
+
+PropListXMLHandler::PropListXMLHandler(PropList& root) : root_(&root) {}
+
+PropListXMLHandler::~PropListXMLHandler() = default;
+
+void PropListXMLHandler::characters(CQURString& text) {
+  switch (textMode_) {
+    case TextMode::Key:
+      keyText_ += text.GetText();
+      break;
+    case TextMode::Value:
+      valueText_ += text.GetText();
+      break;
+    case TextMode::None:
+      break;
+  }
+}
+
+void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURString&,
+                                      CQURAttributes& attributes) {
+  const UTF16String name = localName.GetText();
+  if (name == u"prop.list") {
+    OpenList();
+  } else if (name == u"key") {
+    textMode_ = TextMode::Key;
+  } else if (name == u"array") {
+    inArray_ = true;
+  } else if (name == u"string") {
+    valueKind_ = ValueKind::String;
+    textMode_ = TextMode::Value;
+  } else if (name == u"ustring") {
+    valueKind_ = ValueKind::UString;
+    textMode_ = TextMode::Value;
+  } else if (name == u"true") {
+    valueKind_ = ValueKind::True;
+    textMode_ = TextMode::Value;
+  } else if (name == u"false") {
+    valueKind_ = ValueKind::False;
+    textMode_ = TextMode::Value;
+  } else if (name == u"int") {
+    StartInteger(attributes);
+  }
+}
+
+void PropListXMLHandler::endElement(CQURString&, CQURString& localName, CQURString&) {
+  const UTF16String name = localName.GetText();
+  if (name == u"prop.list") {
+    CloseList();
+  } else if (name == u"key") {
+    textMode_ = TextMode::None;
+  } else if (name == u"array") {
+    StoreArray();
+    inArray_ = false;
+    textMode_ = TextMode::None;
+  } else if (textMode_ == TextMode::Value) {
+    EndValue();
+  }
+}
+
+void PropListXMLHandler::OpenList() {
+  if (openLists_.empty()) {
+    current_ = root_;
+  } else {
+    current_ = current_->NewSubList(keyText_);
+    keyText_.clear();
+    textMode_ = TextMode::None;
+  }
+  openLists_.push_front(current_);
+}
+
+void PropListXMLHandler::CloseList() {
+  if (!openLists_.empty()) openLists_.pop_front();
+  current_ = openLists_.empty() ? nullptr : openLists_.front();
+}
+
+// Only the width decides for 16 bits; otherwise "signed" names the signed
+// kind and any other type the unsigned one.
+void PropListXMLHandler::StartInteger(CQURAttributes& attributes) {
+  UTF16String type;
+  UTF16String size;
+  if (!attributes.getValue(u"type", type) || !attributes.getValue(u"size", size)) return;
+  if (size == u"16") {
+    valueKind_ = ValueKind::Unsigned16;
+  } else if (type == u"signed") {
+    valueKind_ = ValueKind::Signed32;
+  } else {
+    valueKind_ = ValueKind::Unsigned32;
+  }
+  textMode_ = TextMode::Value;
+}
+
+void PropListXMLHandler::EndValue() {
+  if (inArray_) {
+    switch (valueKind_) {
+      case ValueKind::True:
+        elementTexts_.emplace_back(u"true");
+        break;
+      case ValueKind::False:
+        elementTexts_.emplace_back(u"false");
+        break;
+      default:
+        elementTexts_.push_back(std::move(valueText_));
+        valueText_.clear();
+        break;
+    }
+  } else {
+    StoreScalar();
+  }
+  textMode_ = TextMode::None;
+}
+
+// A value met while no list is open has nowhere to go and is dropped.
+void PropListXMLHandler::StoreScalar() {
+  if (current_ != nullptr) {
+    switch (valueKind_) {
+      case ValueKind::String:
+        current_->SetValue(keyText_, UTF16to8(valueText_));
+        break;
+      case ValueKind::UString:
+        current_->SetValue(keyText_, valueText_);
+        break;
+      case ValueKind::True:
+        current_->SetValue(keyText_, true);
+        break;
+      case ValueKind::False:
+        current_->SetValue(keyText_, false);
+        break;
+      case ValueKind::Unsigned16:
+        current_->SetValue(keyText_, ExtractUnsigned16(valueText_));
+        break;
+      case ValueKind::Unsigned32:
+        current_->SetValue(keyText_, ExtractUnsigned32(valueText_));
+        break;
+      case ValueKind::Signed32:
+        current_->SetValue(keyText_, ExtractSigned32(valueText_));
+        break;
+      case ValueKind::None:
+        break;
+    }
+  }
+  keyText_.clear();
+  valueText_.clear();
+}
+
+void PropListXMLHandler::StoreArray() {
+  if (current_ != nullptr && !(elementTexts_.empty() && EmptiedExistingArray())) StoreArrayOfKind();
+  keyText_.clear();
+  valueText_.clear();
+  elementTexts_.clear();
+}
+
+// The file does not say of what an empty array was: an array the key already
+// holds keeps its element type, so that loading over defaults empties it.
+bool PropListXMLHandler::EmptiedExistingArray() {
+  return EmptyExistingArray<std::string>(*current_, keyText_) ||
+         EmptyExistingArray<UTF16String>(*current_, keyText_) || EmptyExistingArray<bool>(*current_, keyText_) ||
+         EmptyExistingArray<std::uint16_t>(*current_, keyText_) ||
+         EmptyExistingArray<std::uint32_t>(*current_, keyText_) ||
+         EmptyExistingArray<std::int32_t>(*current_, keyText_);
+}
+
+void PropListXMLHandler::StoreArrayOfKind() {
+  switch (valueKind_) {
+    case ValueKind::String:
+      current_->SetValue(keyText_, Converted<std::string>(elementTexts_, UTF16to8));
+      break;
+    case ValueKind::UString:
+      current_->SetValue(keyText_, elementTexts_);
+      break;
+    case ValueKind::True:
+    case ValueKind::False:
+      current_->SetValue(keyText_, Converted<bool>(elementTexts_, IsTrueText));
+      break;
+    case ValueKind::Unsigned16:
+      current_->SetValue(keyText_, Converted<std::uint16_t>(elementTexts_, ExtractUnsigned16));
+      break;
+    case ValueKind::Unsigned32:
+      current_->SetValue(keyText_, Converted<std::uint32_t>(elementTexts_, ExtractUnsigned32));
+      break;
+    case ValueKind::Signed32:
+      current_->SetValue(keyText_, Converted<std::int32_t>(elementTexts_, ExtractSigned32));
+      break;
+    case ValueKind::None:
+      break;
+  }
+}
+
+}  // namespace arborix_internal

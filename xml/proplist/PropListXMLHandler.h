@@ -1,0 +1,53 @@
+// PropListXMLHandler: fills a PropList from the parser's callbacks on a
+// property-list file. It keeps a stack of the open lists; the text of `key`
+// elements accumulates until a value, an array or a sub-list consumes it, so
+// a second value after one key goes under the empty key. Each value is stored
+// with the SetValue of its kind; an array takes the kind of the last value
+// element met, and `int` elements without both attributes are skipped, as
+// are elements of any other name and values met while no list is open.
+#pragma once
+
+#include <list>
+
+#include "UTF16String.h"
+#include "arborix/HQURContentHandlerBase.h"
+#include "arborix/PropList.h"
+
+namespace arborix_internal {
+
+class PropListXMLHandler : public HQURContentHandlerBase {
+ public:
+  // Entries are added to `root`, which the handler does not own.
+  explicit PropListXMLHandler(PropList& root);
+  ~PropListXMLHandler() override;
+
+  void characters(CQURString& text) override;
+  void startElement(CQURString& uri, CQURString& localName, CQURString& qualifiedName,
+                    CQURAttributes& attributes) override;
+  void endElement(CQURString& uri, CQURString& localName, CQURString& qualifiedName) override;
+
+ private:
+  enum class TextMode { None, Key, Value };
+  enum class ValueKind { None, String, UString, True, False, Unsigned16, Unsigned32, Signed32 };
+
+  void OpenList();
+  void CloseList();
+  void StartInteger(CQURAttributes& attributes);
+  void EndValue();
+  void StoreScalar();
+  void StoreArray();
+  bool EmptiedExistingArray();
+  void StoreArrayOfKind();
+
+  PropList* root_;
+  UTF16String keyText_;
+  UTF16String valueText_;
+  std::list<PropList*> openLists_;  // front: the innermost open list
+  PropList* current_ = nullptr;
+  TextMode textMode_ = TextMode::None;
+  ValueKind valueKind_ = ValueKind::None;
+  bool inArray_ = false;
+  std::list<UTF16String> elementTexts_;
+};
+
+}  // namespace arborix_internal
