@@ -1,0 +1,75 @@
+// atelier image: convert between PNG files and the stored image form (the
+// size, then every pixel, four bytes each).
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "CommandRegistry.h"
+#include "Dossik.h"
+#include "PixmoraUtils.h"
+#include "PngFiles.h"
+
+namespace atelier {
+namespace {
+
+struct ConversionPaths {
+  std::string input;
+  std::string output;
+};
+
+void Pack(const ConversionPaths& paths) {
+  const PmImage image = ReadTrueColorPng(paths.input);
+  {
+    OPlatformByteStream file{File(paths.output)};
+    OBufferedByteStream out(file, 32768, 4096);
+    out << image;
+  }
+  std::cout << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y
+            << " pixels, " << 8 + 4 * image.ElementCount() << " bytes\n";
+}
+
+void Unpack(const ConversionPaths& paths) {
+  PmImage image;
+  IPlatformByteStream file{File(paths.input)};
+  IBufferedByteStream in(file, 32768, 4096);
+  try {
+    in >> image;
+  } catch (const EndOfDataError&) {
+    throw CommandFailure{paths.input + ": the stored image ends early", 1};
+  } catch (const StoredImageSizeError& error) {
+    throw CommandFailure{paths.input + ": " + error.what(), 1};
+  }
+  if (in.GetPosition() != in.GetLength()) {
+    throw CommandFailure{paths.input + ": " + std::to_string(in.GetLength() - in.GetPosition()) +
+                             " bytes follow the stored image",
+                         1};
+  }
+  WriteTrueColorPng(paths.output, image);
+  std::cout << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
+}
+
+CLI::App* AddConversion(CLI::App& image, const char* name, const char* description, const char* inputText,
+                        const char* outputText, ConversionPaths& paths) {
+  auto* command = image.add_subcommand(name, description);
+  command->add_option("IN", paths.input, inputText)->required()->check(CLI::ExistingFile);
+  command->add_option("OUT", paths.output, outputText)->required();
+  return command;
+}
+
+void AddImageCommand(CLI::App& app) {
+  auto* image = app.add_subcommand("image", "Convert between PNG files and the stored image form");
+  image->require_subcommand(1);
+  auto pack = std::make_shared<ConversionPaths>();
+  AddConversion(*image, "pack", "Store a PNG's pixels in the stored image form", "Input PNG", "Output file", *pack)
+      ->callback([pack] { Pack(*pack); });
+  auto unpack = std::make_shared<ConversionPaths>();
+  AddConversion(*image, "unpack", "Write a stored image as a PNG", "Input file", "Output PNG", *unpack)
+      ->callback([unpack] { Unpack(*unpack); });
+}
+
+const CommandRegistration registration{"image", AddImageCommand};
+
+}  // namespace
+}  // namespace atelier

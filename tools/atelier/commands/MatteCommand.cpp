@@ -1,0 +1,90 @@
+// atelier matte: reduce a PNG to four colours (an indexed PNG whose palette
+// is those colours) or expand an indexed PNG back to true colour.
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "CommandRegistry.h"
+#include "PixmoraUtils.h"
+#include "PngFiles.h"
+
+namespace atelier {
+namespace {
+
+using Palette = std::array<PmImagePixel, 4>;
+
+// "RRGGBB,RRGGBB,RRGGBB,RRGGBB" (hexadecimal, colours for indices 0 to 3).
+Palette ParsePalette(const std::string& text) {
+  Palette palette;
+  std::size_t start = 0;
+  for (std::size_t k = 0; k < palette.size(); ++k) {
+    const std::size_t stop = k + 1 < palette.size() ? text.find(',', start) : text.size();
+    const std::string_view color = std::string_view(text).substr(start, stop == std::string::npos ? 0 : stop - start);
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(color.data(), color.data() + color.size(), value, 16);
+    if (stop == std::string::npos || color.size() != 6 || error != std::errc() || end != color.data() + color.size()) {
+      throw CommandFailure{"--colors takes four colours RRGGBB,RRGGBB,RRGGBB,RRGGBB; got '" + text + "'", 2};
+    }
+    palette[k] = value;
+    start = stop + 1;
+  }
+  return palette;
+}
+
+struct MatteOptions {
+  std::string input;
+  std::string output;
+  std::string colors;
+};
+
+CLI::App* AddConversion(CLI::App& matte, const char* name, const char* description, MatteOptions& options) {
+  auto* command = matte.add_subcommand(name, description);
+  command->add_option("IN", options.input, "Input PNG")->required()->check(CLI::ExistingFile);
+  command->add_option("OUT", options.output, "Output PNG")->required();
+  command->add_option("--colors", options.colors, "The four colours of indices 0 to 3: RRGGBB,RRGGBB,RRGGBB,RRGGBB")
+      ->required();
+  return command;
+}
+
+void Reduce(const MatteOptions& options) {
+  const Palette palette = ParsePalette(options.colors);
+  const PmImage image = ReadTrueColorPng(options.input);
+  PmMatte matte(image.GetSize());
+  ReduceToFourColors(image, matte, palette[0], palette[1], palette[2], palette[3]);
+  WriteIndexedPng(options.output, matte, palette);
+  std::cout << "wrote " << options.output << ": " << image.GetSize().x << " x " << image.GetSize().y
+            << " pixels in four colours " << options.colors << '\n';
+}
+
+void Expand(const MatteOptions& options) {
+  const Palette palette = ParsePalette(options.colors);
+  const PmMatte matte = ReadIndexedPng(options.input);
+  PmImage image(matte.GetSize());
+  ExpandToTrueColor(matte, image, palette[0], palette[1], palette[2], palette[3]);
+  WriteTrueColorPng(options.output, image);
+  std::cout << "wrote " << options.output << ": " << matte.GetSize().x << " x " << matte.GetSize().y
+            << " true-colour pixels\n";
+}
+
+void AddMatteCommand(CLI::App& app) {
+  auto* matte = app.add_subcommand("matte", "Reduce an image to four colours, or expand a four-colour matte");
+  matte->require_subcommand(1);
+  auto reduce = std::make_shared<MatteOptions>();
+  AddConversion(*matte, "reduce", "Write the nearest of four colours for every pixel, as an indexed PNG", *reduce)
+      ->callback([reduce] { Reduce(*reduce); });
+  auto expand = std::make_shared<MatteOptions>();
+  AddConversion(*matte, "expand",
+                "Write the colour of every index (0 to 3) of an indexed PNG as true colour; higher indices stay black",
+                *expand)
+      ->callback([expand] { Expand(*expand); });
+}
+
+const CommandRegistration registration{"matte", AddMatteCommand};
+
+}  // namespace
+}  // namespace atelier

@@ -1,0 +1,34 @@
+// PNG files as the image library's images and mattes, for atelier's image
+// commands. Files are read and written through the file library, so a write
+// that fails leaves the previous file as it was.
+//
+// A true-colour pixel holds red in bits 16-23, green in 8-15, blue in 0-7 and
+// the transparency (255 - alpha) in bits 24-31, so that a colour written as
+// RRGGBB is opaque.
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+#include "Pixmora.h"
+
+namespace atelier {
+
+// Reads any PNG (grey, palette, RGB, with or without alpha, 1 to 16 bits) as
+// true-colour pixels. Throws std::runtime_error naming the file and the
+// fault when it is not a PNG, is damaged, or is too large for an image.
+PmImage ReadTrueColorPng(const std::filesystem::path& path);
+
+// Reads the indices of a palette PNG, one matte element per pixel. Throws
+// std::runtime_error when the file is not a palette PNG or cannot be read.
+PmMatte ReadIndexedPng(const std::filesystem::path& path);
+
+// Writes RGB when every pixel is opaque, RGBA otherwise.
+void WriteTrueColorPng(const std::filesystem::path& path, const PmImage& image);
+
+// Writes a 2-bit palette PNG whose four palette entries are `palette`
+// (transparency ignored). Matte values must be 0 to 3.
+void WriteIndexedPng(const std::filesystem::path& path, const PmMatte& matte,
+                     const std::array<PmImagePixel, 4>& palette);
+
+}  // namespace atelier
