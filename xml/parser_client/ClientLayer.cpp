@@ -11,6 +11,7 @@ struct Connection {
   KORLookupFunction lookup = nullptr;
   KORGetUnregisterCountProc unregisterCount = nullptr;
   bool throwOnMissing = false;
+  bool ready = false;  // the last start succeeded
   std::int32_t primaryInstanceOffset = 0;
 };
 
@@ -53,7 +54,8 @@ bool StartClientLayer(KORLookupFunction lookup) {
     if (!Table(which).Fill()) return false;
   }
   connection.throwOnMissing = true;
-  return InitialiseTerminationList();
+  connection.ready = InitialiseTerminationList();
+  return connection.ready;
 }
 
 void ShutdownClientLayer() noexcept {
@@ -69,13 +71,10 @@ void ShutdownClientLayer() noexcept {
 bool ClientLayerStarted() { return TheConnection().lookup != nullptr; }
 KORLookupFunction LookupFunction() { return TheConnection().lookup; }
 
-const CachedInterface* TryUse(Interface which) {
-  if (!ClientLayerStarted()) throw ZEVException(kNotStartedMessage);
-  return Table(which).Current();
-}
-
 const CachedInterface& Use(Interface which) {
-  const CachedInterface* table = TryUse(which);
+  if (!ClientLayerStarted()) throw ZEVException(kNotStartedMessage);
+  if (!TheConnection().ready) throw ZEVException(kStartFailedMessage);
+  const CachedInterface* table = Table(which).Current();
   if (table == nullptr) throw ZEVException("Missing Interface");
   return *table;
 }

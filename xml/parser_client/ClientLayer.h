@@ -27,12 +27,14 @@ enum class Interface { Container, Error, String, Memory, NewString, NewSAX2Parse
 inline constexpr const char* kNotStartedMessage =
     "the XML parser is not started: construct an XMLEntryExit and keep it alive while parsing";
 
+inline constexpr const char* kStartFailedMessage =
+    "the XML parser could not be started: the broker lacks procedures it needs";
+
 // The current table of an interface. Throws ZEVException(kNotStartedMessage)
-// when the layer has not been started, and ZEVException("Missing Interface")
+// when the layer has not been started, ZEVException(kStartFailedMessage) when
+// its start failed, and ZEVException("Missing Interface")
 // (or CKORError, once started) when the table cannot be looked up.
 const CachedInterface& Use(Interface which);
-// As Use, but null instead of throwing when the table cannot be looked up.
-const CachedInterface* TryUse(Interface which);
 // Forgets the cached parser factories (the services helper's termination).
 void ForgetParserFactories();
 
