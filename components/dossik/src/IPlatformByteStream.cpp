@@ -50,7 +50,7 @@ std::uint32_t IPlatformByteStream::ReadBlock(unsigned char* buffer, std::uint32_
 }
 
 void IPlatformByteStream::SetPosition(std::uint32_t position) {
-  if (std::fseek(impl_->file, static_cast<long>(position), SEEK_SET) != 0) {
+  if (::fseeko(impl_->file, static_cast<off_t>(position), SEEK_SET) != 0) {
     throw SystemFileError("seek in", impl_->path, errno);
   }
   impl_->position = position;

@@ -1,0 +1,37 @@
+// atelier decode FILE...: prints text files of any of the suite's encodings as UTF-8.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CommandRegistry.h"
+#include "TextFileDecoding.h"
+
+namespace atelier {
+namespace {
+
+void AddDecodeCommand(CLI::App& app) {
+  auto* command = app.add_subcommand(
+      "decode",
+      "Decode text files (UTF-8, or UTF-16/UTF-8 with a byte-order mark) and print them as UTF-8. "
+      "A malformed file prints what decoded before the fault, then the fault and its byte offset, and exits 1");
+  auto files = std::make_shared<std::vector<std::string>>();
+  command->add_option("FILE", *files, "Text files, decoded in the order given")->required();
+  command->callback([files] {
+    for (const std::string& file : *files) {
+      const DecodedTextFile decoded = DecodeTextFile(file);
+      std::cout << decoded.text;
+      if (decoded.fault) {
+        std::cout.flush();
+        throw CommandFailure{DescribeFault(file, decoded), 1};
+      }
+    }
+  });
+}
+
+const CommandRegistration registration{"decode", AddDecodeCommand};
+
+}  // namespace
+}  // namespace atelier
