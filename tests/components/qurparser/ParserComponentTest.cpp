@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "KOR.h"
+#include "QURParser.h"
+
+namespace {
+
+std::int32_t HostReady() { return 1; }
+std::int32_t HostRefuses() { return 0; }
+
+KORProc Find(const char* component, const KORMethodName& name) {
+  return KORGetLookupFunction()(component, name.method, name.procedure);
+}
+
+template <class Interface, class Proc>
+Proc Method(int index) {
+  const std::string procedure = std::string(Interface::kKind.prefix) + Interface::kMethods[index] + "Meth";
+  return reinterpret_cast<Proc>(KORGetLookupFunction()(Interface::kKind.signature, Interface::kMethods[index],
+                                                       procedure.c_str()));
+}
+
+void Release(KORContainer container) {
+  reinterpret_cast<KORReleaseContainerProc>(Find(kKORContainerInterface, kKORContainerMethods[kKORContainerRelease]))(
+      container);
+}
+
+void ReleaseError(KORErrorHandle error) {
+  reinterpret_cast<KORErrorReleaseProc>(Find(kKORErrorInterface, kKORErrorMethods[kKORErrorRelease]))(error);
+}
+
+class ParserComponent : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(QURStart(KORGetLookupFunction(), &HostReady), 1); }
+  void TearDown() override { QURStop(); }
+
+  KORContainer UTF8(const char* text) {
+    KORContainer made = nullptr;
+    EXPECT_EQ(reinterpret_cast<QURNewUTF8Proc>(Find(kQURNewStringInterface, kQURNewStringMethods[kQURNewUTF8]))(
+                  text, -1, &made),
+              nullptr);
+    return made;
+  }
+  KORContainer UTF16(const char16_t* text) {
+    KORContainer made = nullptr;
+    EXPECT_EQ(reinterpret_cast<QURNewUTF16Proc>(Find(kQURNewStringInterface, kQURNewStringMethods[kQURNewUTF16]))(
+                  text, -1, kQURUTF16, &made),
+              nullptr);
+    return made;
+  }
+  std::string Text(KORContainer string) {
+    using S = _t_ZQURStringInterface;
+    char buffer[256];
+    std::int32_t copied = 0;
+    EXPECT_EQ((Method<S, S::copyUTF8Proc>(S::copyUTF8)(string, buffer, sizeof buffer, &copied)), nullptr);
+    return std::string(buffer, static_cast<std::size_t>(copied));
+  }
+};
+
+TEST(ParserComponentStart, StartPublishesEverythingAndTheLastStopWithdrawsIt) {
+  const KORMethodName& create = kQURNewSAX2ParserMethods[kQURNewSAX2Parser];
+  ASSERT_EQ(Find(kQURNewSAX2ParserInterface, create), nullptr);
+  ASSERT_EQ(QURStart(KORGetLookupFunction(), &HostReady), 1);
+  ASSERT_EQ(QURStart(KORGetLookupFunction(), &HostReady), 1);
+  EXPECT_NE(Find(kQURNewSAX2ParserInterface, create), nullptr);
+  using P = _t_ZQURSAX2ParserInterface;
+  EXPECT_NE((Method<P, KORProc>(P::A_parse)), nullptr);
+  QURStop();
+  EXPECT_NE(Find(kQURNewSAX2ParserInterface, create), nullptr) << "starts nest";
+  QURStop();
+  EXPECT_EQ(Find(kQURNewSAX2ParserInterface, create), nullptr);
+  EXPECT_EQ((Method<P, KORProc>(P::A_parse)), nullptr);
+  QURStop();  // one stop too many changes nothing
+}
+
+TEST(ParserComponentStart, AStartWithoutLookupOrAgainstTheHostsWillFails) {
+  EXPECT_EQ(QURStart(nullptr, &HostReady), 0);
+  EXPECT_EQ(QURStart(KORGetLookupFunction(), &HostRefuses), 0);
+  EXPECT_EQ(QURStart(KORGetLookupFunction(), nullptr), 0);
+  EXPECT_EQ(Find(kQURNewSAX2ParserInterface, kQURNewSAX2ParserMethods[kQURNewSAX2Parser]), nullptr);
+}
+
+TEST_F(ParserComponent, StringsKeepTheirFormAndAnswerOnlyInIt) {
+  using S = _t_ZQURStringInterface;
+  KORContainer utf8 = UTF8("caf\xC3\xA9");
+  KORContainer utf16 = UTF16(u"caf\u00e9");
+  std::int32_t selector = -1;
+  ASSERT_EQ((Method<S, S::getCharSelectorProc>(S::getCharSelector)(utf8, &selector)), nullptr);
+  EXPECT_EQ(selector, kQURUTF8);
+  ASSERT_EQ((Method<S, S::getCharSelectorProc>(S::getCharSelector)(utf16, &selector)), nullptr);
+  EXPECT_EQ(selector, kQURUTF16);
+  std::int32_t size = 0;
+  ASSERT_EQ((Method<S, S::getSizeProc>(S::getSize)(utf8, kQURUTF16, &size)), nullptr);
+  EXPECT_EQ(size, 4);
+  ASSERT_EQ((Method<S, S::getSizeProc>(S::getSize)(utf8, kQURUTF8, &size)), nullptr);
+  EXPECT_EQ(size, 5);
+
+  const char16_t* wide = nullptr;
+  KORErrorHandle refused = Method<S, S::w_strProc>(S::w_str)(utf8, &wide);
+  EXPECT_NE(refused, nullptr) << "w_str answers only for a UTF-16 string";
+  ReleaseError(refused);
+  ASSERT_EQ((Method<S, S::w_strProc>(S::w_str)(utf16, &wide)), nullptr);
+  EXPECT_EQ(std::u16string(wide), u"caf\u00e9");
+
+  char equal = 0;
+  ASSERT_EQ((Method<S, S::operatorEqualsProc>(S::operatorEquals)(utf8, utf16, &equal)), nullptr);
+  EXPECT_EQ(equal, 'T');
+  Release(utf8);
+  Release(utf16);
+}
+
+TEST_F(ParserComponent, PCDATAConversionEscapesTheFiveReservedCharacters) {
+  KORContainer source = UTF8("<a href=\"x\">&'</a>");
+  KORContainer escaped = nullptr;
+  ASSERT_EQ(reinterpret_cast<QURConvertToPCDATAProc>(
+                Find(kQURNewStringInterface, kQURNewStringMethods[kQURConvertToPCDATA]))(source, &escaped),
+            nullptr);
+  EXPECT_EQ(Text(escaped), "&lt;a href=&quot;x&quot;&gt;&amp;&apos;&lt;/a&gt;");
+  KORContainer joined = nullptr;
+  ASSERT_EQ(reinterpret_cast<QURNewFromAppendProc>(
+                Find(kQURNewStringInterface, kQURNewStringMethods[kQURNewFromAppend]))(source, escaped, &joined),
+            nullptr);
+  EXPECT_EQ(Text(joined), Text(source) + Text(escaped));
+  for (KORContainer c : {source, escaped, joined}) Release(c);
+}
+
+TEST_F(ParserComponent, ObjectMethodsRefuseHandlesOfAnotherKind) {
+  using P = _t_ZQURSAX2ParserInterface;
+  KORContainer string = UTF8("not a parser");
+  char value = 'x';
+  KORErrorHandle error = Method<P, P::getFeatureProc>(P::getFeature)(string, string, &value);
+  ASSERT_NE(error, nullptr);
+  ReleaseError(error);
+  char isParser = 'x';
+  ASSERT_EQ(reinterpret_cast<QURGetSAX2ParserInstanceProc>(
+                Find(kQURNewSAX2ParserInterface, kQURNewSAX2ParserMethods[kQURGetSAX2ParserInstance]))(string,
+                                                                                                    &isParser),
+            nullptr);
+  EXPECT_EQ(isParser, 0);
+  Release(string);
+}
+
+TEST_F(ParserComponent, OnlySAX2ParsersCanBeMade) {
+  auto create =
+      reinterpret_cast<QURNewSAX2ParserProc>(Find(kQURNewSAX2ParserInterface, kQURNewSAX2ParserMethods[kQURNewSAX2Parser]));
+  KORContainer parser = nullptr;
+  KORErrorHandle refused = create(1, &parser);
+  EXPECT_NE(refused, nullptr);
+  EXPECT_EQ(parser, nullptr);
+  ReleaseError(refused);
+  ASSERT_EQ(create(kQURSAX2ParserKind, &parser), nullptr);
+  Release(parser);
+}
+
+}  // namespace
