@@ -179,10 +179,12 @@ class DOSSIK_EXPORT IPlatformByteStream : public IByteStream {
   std::unique_ptr<Impl> impl_;
 };
 
-// Reads its source through a buffer of `bufferSize` bytes, refilled with block
-// reads of at least `minimumRead` bytes. The source must be read only through
-// the wrapper while it lives. Block reads of at least `minimumRead` bytes that
-// find the buffer empty go straight to the source.
+// Reads its source through a buffer of `bufferSize` bytes, each refill one
+// block read of a whole buffer; block reads of at least `minimumRead` bytes
+// that find the buffer empty go straight to the source instead. It starts at
+// the source's position and reports the source's length. Setting a position
+// within the buffered bytes does not touch the source. The source must be
+// read only through the wrapper while it lives.
 class DOSSIK_EXPORT IBufferedByteStream : public IByteStream, public IByteWindow {
  public:
   IBufferedByteStream(IByteStream& source, std::uint32_t bufferSize, std::uint32_t minimumRead);
