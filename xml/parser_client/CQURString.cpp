@@ -38,7 +38,8 @@ const char16_t* CQURString::w_str() {
     // w_str answers only for UTF-16 strings: hold a UTF-16 copy instead.
     std::int32_t size = 0;
     Invoke<StringMethods::getSizeProc>(table_, StringMethods::getSize, handle_.get(), kQURUTF16, &size);
-    std::vector<char16_t> units(static_cast<std::size_t>(size > 0 ? size : 0));
+    // One unit more, so that even an empty text is passed as text, not as none.
+    std::vector<char16_t> units(static_cast<std::size_t>(size > 0 ? size : 0) + 1);
     std::int32_t copied = 0;
     Invoke<StringMethods::copyUTF16Proc>(table_, StringMethods::copyUTF16, handle_.get(), units.data(), size, &copied);
     KORContainer made = nullptr;

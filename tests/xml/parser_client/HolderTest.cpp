@@ -53,6 +53,9 @@ TEST_F(Holders, AStringHolderWithoutHandleHasNoText) {
 TEST_F(Holders, AStringReadsBackAsUTF16FromEitherForm) {
   EXPECT_EQ(CQURString::FromUTF8("gr\xC3\xBC\xC3\x9F \xF0\x9F\x98\x80").GetText(), u"gr\u00fc\u00df \U0001F600");
   EXPECT_EQ(CQURString::FromUTF16(u"\u00e9t\u00e9").GetText(), u"\u00e9t\u00e9");
+  CQURString empty = CQURString::FromUTF8("");
+  ASSERT_NE(empty.w_str(), nullptr) << "an empty text is still a text";
+  EXPECT_EQ(empty.GetText(), u"");
 }
 
 TEST_F(Holders, AHandleThatIsNoLiveContainerIsRefused) {

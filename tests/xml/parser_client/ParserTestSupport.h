@@ -61,8 +61,11 @@ class RecordingContentHandler : public HQURContentHandlerBase {
   }
   void startDocument() override { events_->push_back(u"startDocument"); }
   void endDocument() override { events_->push_back(u"endDocument"); }
-  void startElement(CQURString&, CQURString& localName, CQURString&, CQURAttributes& attributes) override {
-    std::u16string line = u"start " + localName.GetText();
+  void startElement(CQURString& uri, CQURString& localName, CQURString& qualifiedName,
+                    CQURAttributes& attributes) override {
+    // Namespace processing is off: no URI, and the qualified name is the name as written.
+    std::u16string line = u"start " + uri.GetText() + localName.GetText();
+    if (qualifiedName.GetText() != localName.GetText()) line += u" (qualified name differs)";
     for (std::int32_t i = 0; i < attributes.getLength(); ++i) {
       std::u16string name;
       std::u16string value;
