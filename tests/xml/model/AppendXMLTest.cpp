@@ -72,13 +72,6 @@ TEST(AppendXML, ValuesAreWrittenExactlyAsStored) {
   EXPECT_EQ(XMLOf(element), u"<a q=\"\"&<\">x < y & \"z\"\n</a>");
 }
 
-TEST(AppendXML, AppendsToWhatTheStringHeld) {
-  XMLTextNode text(nullptr, u"t");
-  UTF16String out = u"before:";
-  text.AppendXML(out);
-  EXPECT_EQ(out, u"before:t");
-}
-
 TEST(AppendXML, DocumentBelowAnElementWritesItsDeclarationInPlace) {
   XMLElementNode root(nullptr, u"a");
   auto* document = new XMLDocument(u"d");

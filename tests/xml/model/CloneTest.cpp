@@ -71,18 +71,4 @@ TEST(Clone, DocumentCopyKeepsDeclarationsButNotAttributesOrFlags) {
   EXPECT_EQ(XMLOf(*shallow), u"<?xml version='1.0' encoding='UTF-8'?><!DOCTYPE d><d />");
 }
 
-TEST(Clone, TextAndAttributeCopiesAreDetached) {
-  XMLElementNode parent(nullptr, u"p");
-  auto* text = new XMLTextNode(&parent, u"t");
-  auto* attribute = new XMLAttributeObj(&parent, u"n", u"v");
-  parent.InsertChild(text, nullptr);
-  parent.InsertAttribute(attribute, nullptr);
-  std::unique_ptr<XMLBase> textCopy(text->Clone(false));
-  std::unique_ptr<XMLBase> attributeCopy(attribute->Clone(true));
-  EXPECT_EQ(textCopy->GetParent(), nullptr);
-  EXPECT_EQ(attributeCopy->GetParent(), nullptr);
-  EXPECT_EQ(XMLOf(*textCopy), u"t");
-  EXPECT_EQ(XMLOf(*attributeCopy), u"n=\"v\"");
-}
-
 }  // namespace

@@ -64,17 +64,6 @@ TEST(PropListDouble, TextWithoutANumberLeavesTheDoubleButStillSucceeds) {
   EXPECT_EQ(ReadBack(u"1e999"), -7.0);
 }
 
-TEST(PropListDouble, OnlyTextEntriesAreReadAsDoubles) {
-  PropList list;
-  list.SetValue(u"n", std::int32_t{5});
-  list.SetValue(u"s", std::string("5"));
-  double value = -7.0;
-  EXPECT_FALSE(list.GetValue(u"n", value));
-  EXPECT_FALSE(list.GetValue(u"s", value));
-  EXPECT_FALSE(list.GetValue(u"absent", value));
-  EXPECT_EQ(value, -7.0);
-}
-
 // A locale with a decimal comma must change neither direction.
 class CommaLocale : public std::numpunct<char> {
  protected:

@@ -104,15 +104,6 @@ TEST(PropListValues, ScalarsOfEveryKindReadBackExactly) {
   EXPECT_EQ(text, u"\xD83D\xDE00");
 }
 
-TEST(PropListValues, SettingTheSameKindAgainOverwrites) {
-  PropList list;
-  list.SetValue(u"k", UTF16String(u"first"));
-  list.SetValue(u"k", UTF16String(u"second"));
-  UTF16String text;
-  EXPECT_TRUE(list.GetValue(u"k", text));
-  EXPECT_EQ(text, u"second");
-}
-
 TEST(PropListValues, ListGettersAppendToWhatTheCallerHeld) {
   PropList list;
   list.SetValue(u"k", std::list<std::int32_t>{2, 3});

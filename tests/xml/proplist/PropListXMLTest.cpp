@@ -118,13 +118,6 @@ TEST(PropListXML, IntegersAreWrittenInPlainDecimalWithTheirTags) {
   }
 }
 
-TEST(PropListXML, AppendsToWhatTheStringHeld) {
-  PropList list;
-  std::string out = "head\n";
-  AppendXMLOf(list, out);
-  EXPECT_EQ(out, "head\n<prop.list>\n</prop.list>\n");
-}
-
 TEST(PropListXML, DeeplyNestedSubListsAreWrittenWithoutExhaustingTheStack) {
   constexpr int kDepth = 1'000'000;
   auto list = std::make_unique<PropList>();

@@ -32,13 +32,6 @@ TEST(EncodeReservedCharacters, CopiesEverythingElseUnchanged) {
   EXPECT_EQ(narrowOutput, utf8);
 }
 
-TEST(EncodeReservedCharacters, EmptyInputLeavesTheOutputAsItWas) {
-  UTF16String input;
-  UTF16String output = u"x";
-  EncodeReservedCharacters(input, output);
-  EXPECT_EQ(output, u"x");
-}
-
 TEST(EncodeReservedCharacters, OneStringAsInputAndOutputGetsItsEscapedFormAppended) {
   UTF16String text = u"a<b";
   EncodeReservedCharacters(text, text);

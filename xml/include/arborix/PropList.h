@@ -83,7 +83,7 @@ class ARBORIX_EXPORT PropList {
  private:
   // Destroys every entry without recursing into sub-lists, so that nesting
   // of any depth costs no stack.
-  void DestroyEntries();
+  ARBORIX_NO_EXPORT void DestroyEntries();
 
   std::map<UTF16String, std::unique_ptr<PropNodeBase>> entries_;
 };

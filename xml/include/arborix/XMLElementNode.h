@@ -49,20 +49,20 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   void InsertAttribute(XMLAttributeObj* attribute, XMLAttributeObj* before);
   void RemoveAttribute(XMLAttributeObj* attribute);
 
- protected:
-  // Appends copies of the attributes of `source` to this element's list.
-  void CloneAttributesOf(const XMLElementNode& source);
-  // Appends deep copies of the children of `source` to this element's list.
-  void CloneChildrenOf(const XMLElementNode& source);
-  // True when some node anywhere below this element is locked.
-  bool HasLockedDescendant() const;
-
  private:
+  // Internal helpers, shared with XMLDocument and kept out of the exports.
+  friend class XMLDocument;
+  // Appends copies of the attributes of `source` to this element's list.
+  ARBORIX_NO_EXPORT void CloneAttributesOf(const XMLElementNode& source);
+  // Appends deep copies of the children of `source` to this element's list.
+  ARBORIX_NO_EXPORT void CloneChildrenOf(const XMLElementNode& source);
+  // True when some node anywhere below this element is locked.
+  ARBORIX_NO_EXPORT bool HasLockedDescendant() const;
   // Lists a newly made node that belongs to no element yet.
-  void AdoptChild(XMLBase* child);
+  ARBORIX_NO_EXPORT void AdoptChild(XMLBase* child);
   // Writes the start tag; true when the children and an end tag follow.
-  bool AppendStartTag(UTF16String& out);
-  void AppendEndTag(UTF16String& out) const;
+  ARBORIX_NO_EXPORT bool AppendStartTag(UTF16String& out);
+  ARBORIX_NO_EXPORT void AppendEndTag(UTF16String& out) const;
 
   UTF16String name_;
   std::list<XMLBase*> children_;
