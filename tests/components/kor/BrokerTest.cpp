@@ -75,7 +75,9 @@ TEST(Broker, UnregisteringRemovesTheComponentAndAdvancesTheCount) {
   EXPECT_EQ(unregister("TestComponent"), 2);
   EXPECT_EQ(count(), before + 1);
   EXPECT_EQ(KORGetLookupFunction()("TestComponent", "M1", "P1"), nullptr);
-  EXPECT_NE(registerProc("TestComponent", nullptr, "P1", proc), nullptr) << "a nameless registration is refused";
+  KORErrorHandle refused = registerProc("TestComponent", nullptr, "P1", proc);
+  EXPECT_NE(refused, nullptr) << "a nameless registration is refused";
+  Error<KORErrorReleaseProc>(kKORErrorRelease)(refused);
 }
 
 TEST(Broker, ContainersCountReferencesAndDestroyTheirInstancesWithTheLast) {
