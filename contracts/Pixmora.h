@@ -58,7 +58,8 @@ class PIXMORA_EXPORT PmClients {
  public:
   // Told of every registration and release on this grid. An observer that
   // throws on Added refuses that registration: the exception reaches whoever
-  // asked for the iterator. It must not throw on Removed.
+  // asked for the iterator. It must not throw on Removed. Watching changes
+  // nothing of the grid, so a constant grid can be watched too.
   using Observer = std::function<void(PmClientEvent)>;
 
   PmClients() = default;
@@ -70,7 +71,7 @@ class PIXMORA_EXPORT PmClients {
   void RemoveClient() const noexcept;
   std::int32_t ClientCount() const noexcept { return clients_; }
 
-  void SetClientObserver(Observer observer) { observer_ = std::move(observer); }
+  void SetClientObserver(Observer observer) const { observer_ = std::move(observer); }
 
  protected:
   ~PmClients() = default;
@@ -79,7 +80,7 @@ class PIXMORA_EXPORT PmClients {
 
  private:
   mutable std::int32_t clients_ = 0;
-  Observer observer_;
+  mutable Observer observer_;
 };
 
 // A grid of `Element` values: the common shape of PmImage and PmMatte.

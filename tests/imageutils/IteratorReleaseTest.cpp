@@ -15,8 +15,7 @@ const PmImagePixel kBlack{0x000000}, kBlue{0x0000FF}, kGreen{0x00FF00}, kRed{0xF
 // a shared log; refuses the registration numbered `refuseAt` (1-based) of
 // that grid by throwing.
 void Watch(const PmClients& grid, const std::string& name, std::vector<std::string>& log, int refuseAt = 0) {
-  auto& watched = const_cast<PmClients&>(grid);
-  watched.SetClientObserver([&log, name, refuseAt, added = 0](PmClientEvent event) mutable {
+  grid.SetClientObserver([&log, name, refuseAt, added = 0](PmClientEvent event) mutable {
     if (event == PmClientEvent::Added && ++added == refuseAt) throw std::runtime_error(name + " refused");
     log.push_back(name + (event == PmClientEvent::Added ? "+" : "-"));
   });

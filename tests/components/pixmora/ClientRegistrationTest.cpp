@@ -36,7 +36,7 @@ TEST(PmClients, ObserverHearsRegistrationsAndReleasesInOrder) {
   const PmImage image(PmPoint{1, 1});
   PmMatte matte(PmPoint{1, 1});
   std::vector<std::string> heard;
-  const_cast<PmImage&>(image).SetClientObserver(
+  image.SetClientObserver(
       [&](PmClientEvent event) { heard.push_back(event == PmClientEvent::Added ? "image+" : "image-"); });
   matte.SetClientObserver(
       [&](PmClientEvent event) { heard.push_back(event == PmClientEvent::Added ? "matte+" : "matte-"); });
