@@ -76,18 +76,25 @@ UTF16String UTF8to16(const std::string& utf8) {
   char16_t* out = result.data();
   std::size_t i = 0;
   while (i < size) {
-    if (size - i >= 8 && StartsWithEightAsciiBytes(bytes + i)) {
+    while (size - i >= 8 && StartsWithEightAsciiBytes(bytes + i)) {
       for (std::size_t k = 0; k < 8; ++k) {
         out[k] = bytes[i + k];
       }
       out += 8;
       i += 8;
-      continue;
+    }
+    while (i < size && bytes[i] < 0x80) {
+      *out++ = bytes[i++];
+    }
+    if (i == size) {
+      break;
     }
     const unsigned lead = bytes[i];
-    if (lead < 0x80) {
-      *out++ = static_cast<char16_t>(lead);
-      ++i;
+    // Two-byte sequences (Latin, Greek, Cyrillic, ...) skip the general
+    // checks: C2-DF followed by a continuation byte is always well formed.
+    if (lead >= 0xC2 && lead <= 0xDF && i + 1 < size && IsContinuation(bytes[i + 1])) {
+      *out++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (bytes[i + 1] & 0x3Fu));
+      i += 2;
       continue;
     }
     const std::size_t trailing = TrailingByteCount(lead);
