@@ -109,17 +109,18 @@ TEST(XMLEntryExit, AMissingBrokerProcedureFailsTheStart) {
   EXPECT_TRUE(ParseSucceeds());
 }
 
-int gCountedCalls = 0;
+int gNewCalls = 0;
+int gWStrCalls = 0;
 QURNewSAX2ParserProc gRealNew = nullptr;
 _t_ZQURStringInterface::w_strProc gRealWStr = nullptr;
 
 KORErrorHandle CountingNew(std::int32_t kind, KORContainer* result) {
-  ++gCountedCalls;
+  ++gNewCalls;
   return gRealNew(kind, result);
 }
 
 KORErrorHandle CountingWStr(KORContainer string, const char16_t** text) {
-  ++gCountedCalls;
+  ++gWStrCalls;
   return gRealWStr(string, text);
 }
 
@@ -132,7 +133,8 @@ KORErrorHandle OutOfMemoryNew(std::int32_t, KORContainer* result) {
 TEST(XMLEntryExit, AfterAnInterfaceIsUnregisteredTheNextAccessLooksItUpAgain) {
   XMLEntryExit connection;
   ASSERT_TRUE(ParseSucceeds());  // every table is cached now
-  gCountedCalls = 0;
+  gNewCalls = 0;
+  gWStrCalls = 0;
 
   // The factory, replaced under the same names after an unregistration.
   const KORMethodName& newName = kQURNewSAX2ParserMethods[kQURNewSAX2Parser];
@@ -159,7 +161,8 @@ TEST(XMLEntryExit, AfterAnInterfaceIsUnregisteredTheNextAccessLooksItUpAgain) {
   }
 
   EXPECT_EQ(parser_test::Events("<a>t</a>").size(), 5u);
-  EXPECT_EQ(gCountedCalls, 1 + 3) << "one parser made; three strings read (a, t, a)";
+  EXPECT_EQ(gNewCalls, 1) << "the parser came from the factory registered last";
+  EXPECT_GE(gWStrCalls, 3) << "the names and the text were read through the method registered last";
 }
 
 TEST(XMLEntryExit, AFactoryWithAMissingEntryIsAMissingInterface) {
