@@ -1,0 +1,378 @@
+// atelier plist: show, read and change property-list files.
+//
+// A property list cannot list its keys, so the keys come from the file's XML
+// tree (the text of each <key> in a <prop.pair>) and every value from the list
+// that LoadPropList made of the file, so that what is shown is what the
+// application would read.
+#include <CLI/CLI.hpp>
+
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <limits>
+#include <list>
+#include <memory>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Arborix.h"
+#include "CommandRegistry.h"
+#include "ToolText.h"
+
+namespace atelier {
+namespace {
+
+// ---------------------------------------------------------------------------
+// Reading the file
+
+// The keys named in the file, by sub-list: the keys of a list, and for each
+// key holding a sub-list, that sub-list's keys.
+struct KeyTree {
+  std::set<UTF16String> keys;
+  std::map<UTF16String, KeyTree> subLists;
+};
+
+UTF16String JoinedText(XMLBase& element) {
+  UTF16String text;
+  for (XMLBase* child : element.GetChildNodes()) {
+    if (child->GetNodeType() != XMLTextType) continue;
+    UTF16String part;
+    child->GetValue(part);
+    text += part;
+  }
+  return text;
+}
+
+std::vector<XMLBase*> ChildElements(XMLBase& element, std::u16string_view name) {
+  std::vector<XMLBase*> found;
+  for (XMLBase* child : element.GetChildNodes()) {
+    if (child->GetNodeType() != XMLElementType) continue;
+    UTF16String childName;
+    child->GetValue(childName);
+    if (childName == name) found.push_back(child);
+  }
+  return found;
+}
+
+void CollectKeys(XMLBase& list, KeyTree& tree) {
+  for (XMLBase* pair : ChildElements(list, u"prop.pair")) {
+    const std::vector<XMLBase*> keys = ChildElements(*pair, u"key");
+    if (keys.empty()) continue;
+    const UTF16String key = JoinedText(*keys.front());
+    tree.keys.insert(key);
+    for (XMLBase* subList : ChildElements(*pair, u"prop.list")) CollectKeys(*subList, tree.subLists[key]);
+  }
+}
+
+// The first prop.list of the document, wherever it is.
+XMLBase* FirstList(XMLBase& root) {
+  std::vector<XMLBase*> pending{&root};
+  while (!pending.empty()) {
+    XMLBase* node = pending.front();
+    pending.erase(pending.begin());
+    UTF16String name;
+    node->GetValue(name);
+    if (node->GetNodeType() != XMLTextType && name == u"prop.list") return node;
+    for (XMLBase* child : node->GetChildNodes()) {
+      if (child->GetNodeType() != XMLTextType) pending.push_back(child);
+    }
+  }
+  return nullptr;
+}
+
+// A settings file loaded both ways. Refuses a file that is not well-formed
+// XML: loading it would give an empty list and saving would overwrite it.
+struct LoadedFile {
+  PropList list;
+  KeyTree keys;
+};
+
+void Load(const std::string& path, LoadedFile& loaded) {
+  File file(path);
+  XMLDocument* parsed = nullptr;
+  const XMLParseStatus status = ParseXMLFile(file, false, &parsed);
+  std::unique_ptr<XMLDocument> document(parsed);
+  if (status != XMLParseOK) {
+    throw CommandFailure{path + " is damaged (not well-formed XML, status " + std::to_string(status) +
+                             ") and is left untouched",
+                         1};
+  }
+  if (XMLBase* list = FirstList(*document)) CollectKeys(*list, loaded.keys);
+  PropListUtils::LoadPropList(file, loaded.list);
+}
+
+// ---------------------------------------------------------------------------
+// Values and their kinds
+
+std::string Quoted(const std::string& text) { return '"' + text + '"'; }
+
+template <typename Integer>
+std::string Numbers(const std::list<Integer>& values, const char* separator) {
+  std::ostringstream out;
+  const char* between = "";
+  for (Integer value : values) {
+    out << between << static_cast<std::int64_t>(value);
+    between = separator;
+  }
+  return out.str();
+}
+
+// A value read back as the kind it has: its kind name, its scalar text or
+// its elements. Empty kind when the key is absent.
+struct ShownValue {
+  std::string kind;
+  std::vector<std::string> elements;  // one for a scalar
+  PropList* subList = nullptr;
+};
+
+template <typename Element, typename Text>
+bool ReadArray(const PropList& list, const UTF16String& key, const char* kind, Text text, ShownValue& shown) {
+  std::list<Element> values;
+  if (!list.GetValue(key, values)) return false;
+  shown.kind = kind;
+  for (const Element& value : values) shown.elements.push_back(text(value));
+  return true;
+}
+
+template <typename Value, typename Text>
+bool ReadScalar(const PropList& list, const UTF16String& key, const char* kind, Text text, ShownValue& shown) {
+  Value value{};
+  if (!list.GetValue(key, value)) return false;
+  shown.kind = kind;
+  shown.elements.push_back(text(value));
+  return true;
+}
+
+ShownValue Read(const PropList& list, const UTF16String& key) {
+  ShownValue shown;
+  const auto asIs = [](const std::string& value) { return value; };
+  const auto utf8 = [](const UTF16String& value) { return ToUTF8(value); };
+  const auto boolean = [](bool value) { return std::string(value ? "true" : "false"); };
+  const auto number = [](auto value) { return std::to_string(value); };
+  if ((shown.subList = list.GetSubList(key)) != nullptr) {
+    shown.kind = "list";
+  } else if (!ReadScalar<std::string>(list, key, "string", asIs, shown) &&
+             !ReadScalar<UTF16String>(list, key, "ustring", utf8, shown) &&
+             !ReadScalar<bool>(list, key, "bool", boolean, shown) &&
+             !ReadScalar<std::uint16_t>(list, key, "u16", number, shown) &&
+             !ReadScalar<std::uint32_t>(list, key, "u32", number, shown) &&
+             !ReadScalar<std::int32_t>(list, key, "i32", number, shown) &&
+             !ReadArray<std::string>(list, key, "string[]", asIs, shown) &&
+             !ReadArray<UTF16String>(list, key, "ustring[]", utf8, shown) &&
+             !ReadArray<bool>(list, key, "bool[]", boolean, shown) &&
+             !ReadArray<std::uint16_t>(list, key, "u16[]", number, shown) &&
+             !ReadArray<std::uint32_t>(list, key, "u32[]", number, shown)) {
+    ReadArray<std::int32_t>(list, key, "i32[]", number, shown);
+  }
+  return shown;
+}
+
+bool IsArrayKind(const std::string& kind) { return kind.ends_with("[]"); }
+bool IsTextKind(const std::string& kind) { return kind.starts_with("string") || kind.starts_with("ustring"); }
+
+// ---------------------------------------------------------------------------
+// show and get
+
+void Show(const PropList& list, const KeyTree& keys, int depth, std::ostream& out) {
+  const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
+  for (const UTF16String& key : keys.keys) {
+    const ShownValue value = Read(list, key);
+    if (value.kind.empty()) continue;
+    out << indent << ToUTF8(key) << " (" << value.kind << ")";
+    if (value.subList != nullptr) {
+      out << '\n';
+      const auto sub = keys.subLists.find(key);
+      if (sub != keys.subLists.end()) Show(*value.subList, sub->second, depth + 1, out);
+      continue;
+    }
+    std::string between = IsArrayKind(value.kind) ? ": [" : ": ";
+    for (const std::string& element : value.elements) {
+      out << between << (IsTextKind(value.kind) ? Quoted(element) : element);
+      between = ", ";
+    }
+    out << (IsArrayKind(value.kind) ? (value.elements.empty() ? ": []" : "]") : "") << '\n';
+  }
+}
+
+std::vector<UTF16String> SplitKeyPath(const std::string& path) {
+  std::vector<UTF16String> keys;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t slash = path.find('/', start);
+    keys.push_back(FromUTF8(path.substr(start, slash - start)));
+    if (slash == std::string::npos) return keys;
+    start = slash + 1;
+  }
+}
+
+void ShowCommand(const std::string& path) {
+  XMLEntryExit connection;
+  LoadedFile loaded;
+  Load(path, loaded);
+  Show(loaded.list, loaded.keys, 0, std::cout);
+}
+
+void GetCommand(const std::string& path, const std::string& keyPath) {
+  XMLEntryExit connection;
+  LoadedFile loaded;
+  Load(path, loaded);
+  const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
+  const PropList* list = &loaded.list;
+  const KeyTree* names = &loaded.keys;
+  for (std::size_t index = 0; index + 1 < keys.size(); ++index) {
+    list = list->GetSubList(keys[index]);
+    const auto sub = names->subLists.find(keys[index]);
+    if (list == nullptr || sub == names->subLists.end()) throw CommandFailure{"no key " + keyPath + " in " + path, 1};
+    names = &sub->second;
+  }
+  const ShownValue value = Read(*list, keys.back());
+  if (value.kind.empty()) throw CommandFailure{"no key " + keyPath + " in " + path, 1};
+  if (value.subList != nullptr) {
+    const auto sub = names->subLists.find(keys.back());
+    if (sub != names->subLists.end()) Show(*value.subList, sub->second, 0, std::cout);
+    return;
+  }
+  for (const std::string& element : value.elements) std::cout << element << '\n';
+}
+
+// ---------------------------------------------------------------------------
+// set
+
+[[noreturn]] void Refuse(const std::string& text, const std::string& kind) {
+  throw CommandFailure{"'" + text + "' is not a valid " + kind + " value; nothing was changed", 1};
+}
+
+template <typename Integer>
+Integer ParseInteger(const std::string& text, const std::string& kind) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+      value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
+    Refuse(text, kind);
+  }
+  return static_cast<Integer>(value);
+}
+
+bool ParseBool(const std::string& text, const std::string& kind) {
+  if (text == "true") return true;
+  if (text == "false") return false;
+  Refuse(text, kind);
+}
+
+double ParseDouble(const std::string& text) {
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) Refuse(text, "double");
+  return value;
+}
+
+template <typename Element, typename Parse>
+void SetArray(PropList& list, const UTF16String& key, const std::vector<std::string>& texts, Parse parse) {
+  std::list<Element> values;
+  for (const std::string& text : texts) values.push_back(parse(text));
+  list.SetValue(key, values);
+}
+
+// Stores VALUE... under `key` as `kind`; throws before changing anything
+// when a value does not fit the kind.
+void SetValue(PropList& list, const UTF16String& key, const std::string& kind, const std::vector<std::string>& texts) {
+  const bool array = IsArrayKind(kind);
+  const std::string element = array ? kind.substr(0, kind.size() - 2) : kind;
+  const std::size_t wanted = kind == "list" ? 0 : 1;
+  if (!array && texts.size() != wanted) {
+    throw CommandFailure{"kind " + kind + " takes " + std::to_string(wanted) + " value" + (wanted == 1 ? "" : "s"), 1};
+  }
+  const auto u16 = [&](const std::string& text) { return ParseInteger<std::uint16_t>(text, element); };
+  const auto u32 = [&](const std::string& text) { return ParseInteger<std::uint32_t>(text, element); };
+  const auto i32 = [&](const std::string& text) { return ParseInteger<std::int32_t>(text, element); };
+  const auto boolean = [&](const std::string& text) { return ParseBool(text, element); };
+  const auto asIs = [](const std::string& text) { return text; };
+  if (array) {
+    if (element == "string") return SetArray<std::string>(list, key, texts, asIs);
+    if (element == "ustring") return SetArray<UTF16String>(list, key, texts, FromUTF8);
+    if (element == "bool") return SetArray<bool>(list, key, texts, boolean);
+    if (element == "u16") return SetArray<std::uint16_t>(list, key, texts, u16);
+    if (element == "u32") return SetArray<std::uint32_t>(list, key, texts, u32);
+    if (element == "i32") return SetArray<std::int32_t>(list, key, texts, i32);
+  } else if (kind == "list") {
+    list.NewSubList(key);
+    return;
+  } else {
+    const std::string& text = texts.front();
+    if (kind == "string") return list.SetValue(key, text);
+    if (kind == "ustring") return list.SetValue(key, FromUTF8(text));
+    if (kind == "bool") return list.SetValue(key, ParseBool(text, kind));
+    if (kind == "u16") return list.SetValue(key, u16(text));
+    if (kind == "u32") return list.SetValue(key, u32(text));
+    if (kind == "i32") return list.SetValue(key, i32(text));
+    if (kind == "double") return list.SetValue(key, ParseDouble(text));
+  }
+  throw CommandFailure{"unknown kind " + kind, 1};
+}
+
+void SetCommand(const std::string& path, const std::string& keyPath, const std::string& kind,
+                const std::vector<std::string>& values) {
+  XMLEntryExit connection;
+  LoadedFile loaded;
+  if (std::filesystem::exists(path)) Load(path, loaded);
+  const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
+  PropList* list = &loaded.list;
+  for (std::size_t index = 0; index + 1 < keys.size(); ++index) {
+    const ShownValue held = Read(*list, keys[index]);
+    if (!held.kind.empty() && held.subList == nullptr) {
+      throw CommandFailure{"the key " + ToUTF8(keys[index]) + " holds a " + held.kind +
+                               " value, not a sub-list; nothing was changed",
+                           1};
+    }
+    list = list->NewSubList(keys[index]);
+  }
+  SetValue(*list, keys.back(), kind, values);
+  try {
+    PropListUtils::SavePropList(File(path), loaded.list);
+  } catch (const std::invalid_argument& refused) {
+    throw CommandFailure{std::string(refused.what()) + "; " + path + " was left untouched", 1};
+  }
+}
+
+void AddPlistCommand(CLI::App& app) {
+  auto* plist = app.add_subcommand("plist", "Show, read and change property-list files");
+  plist->require_subcommand(1);
+
+  struct Arguments {
+    std::string file;
+    std::string keyPath;
+    std::string kind;
+    std::vector<std::string> values;
+  };
+  auto args = std::make_shared<Arguments>();
+
+  auto* show = plist->add_subcommand("show", "Print the list in FILE as an indented tree with each value's kind");
+  show->add_option("FILE", args->file, "Property-list file")->required()->check(CLI::ExistingFile);
+  show->callback([args] { ShowCommand(args->file); });
+
+  auto* get = plist->add_subcommand(
+      "get", "Print the value at KEYPATH: a scalar as text, an array one element per line, a sub-list as a tree");
+  get->add_option("FILE", args->file, "Property-list file")->required()->check(CLI::ExistingFile);
+  get->add_option("KEYPATH", args->keyPath, "Keys of nested sub-lists joined by '/'")->required();
+  get->callback([args] { GetCommand(args->file, args->keyPath); });
+
+  auto* set = plist->add_subcommand(
+      "set", "Set the value at KEYPATH and save FILE (created if absent; a damaged file is never overwritten)");
+  set->add_option("FILE", args->file, "Property-list file")->required();
+  set->add_option("KEYPATH", args->keyPath, "Keys of nested sub-lists joined by '/'")->required();
+  set->add_option("KIND", args->kind, "string, ustring, bool, u16, u32, i32, double, list, or an array form such as u16[]")
+      ->required()
+      ->check(CLI::IsMember({"string", "ustring", "bool", "u16", "u32", "i32", "double", "list", "string[]",
+                             "ustring[]", "bool[]", "u16[]", "u32[]", "i32[]"}));
+  set->add_option("VALUE", args->values, "The value; the elements of an array as separate arguments");
+  set->callback([args] { SetCommand(args->file, args->keyPath, args->kind, args->values); });
+}
+
+const CommandRegistration registration{"plist", AddPlistCommand};
+
+}  // namespace
+}  // namespace atelier
