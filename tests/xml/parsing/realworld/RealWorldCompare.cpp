@@ -10,7 +10,7 @@
 // request, as the parser component never reads external DTDs or entities.
 // References to entities declared only outside the file are skipped by both.
 //
-// Prints one line per difference and the counts; exits 1 on any difference
+// Prints one line per difference and per rejected file, then the counts; exits 1 on any difference
 // other than an encoding that the parser component does not support.
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -208,6 +208,7 @@ void Compare(const fs::path& path, Counts& counts) {
 
   if (!theirs && !ours) {
     ++counts.rejectedByBoth;
+    std::cout << "REJECTED " << path.string() << ": by both, status " << status << '\n';
     return;
   }
   if (!theirs) {
