@@ -1,8 +1,25 @@
 #include "CaseMappingTable.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace glyphwerk::casemap {
+namespace {
+
+Latin1CaseRule::Lanes Repeated(char16_t unit) {
+  Latin1CaseRule::Lanes lanes;
+  std::fill(std::begin(lanes.lane), std::end(lanes.lane), unit);
+  return lanes;
+}
+
+Latin1CaseRule Unusable() {
+  Latin1CaseRule rule;
+  rule.holds = false;
+  return rule;
+}
+
+}  // namespace
 
 CaseMappingTable::CaseMappingTable() {
   for (auto& entries : entries_) entries.assign(kPageSize, 0);
@@ -18,7 +35,40 @@ void CaseMappingTable::Insert(char16_t key, const CaseRecord& record) {
   const std::size_t slot = pageOffsets_[page] + key % kPageSize;
   for (std::size_t field = 0; field < kCaseFieldCount; ++field) {
     entries_[field][slot] = Encode(key, record.Field(static_cast<CaseField>(field)));
+    if (key < 0x100) latin1Rules_[field] = DeriveLatin1Rule(field);
   }
+}
+
+Latin1CaseRule CaseMappingTable::DeriveLatin1Rule(std::size_t field) const {
+  const std::uint32_t* latin1Entries = entries_[field].data() + pageOffsets_[0];
+  Latin1CaseRule rule;
+  bool runOpen = false;
+  for (char16_t unit = 0; unit < 0x100; ++unit) {
+    const std::uint32_t entry = latin1Entries[unit];
+    const bool ascii = unit < 0x80;
+    if (!CaseFieldMap::IsSingleUnit(entry)) {
+      if (rule.stopCount == Latin1CaseRule::kMaxStops) return Unusable();
+      rule.stops[rule.stopCount++] = Repeated(unit);
+      rule.asciiStopCount += ascii;
+      runOpen = false;
+      continue;
+    }
+    if (entry == 0) {
+      runOpen = false;
+      continue;
+    }
+    const auto delta = static_cast<char16_t>(entry);
+    if (runOpen && rule.runs[rule.runCount - 1].delta.lane[0] == delta) {
+      Latin1CaseRule::Run& run = rule.runs[rule.runCount - 1];
+      run.span = Repeated(static_cast<char16_t>(run.span.lane[0] + 1));
+      continue;
+    }
+    if (rule.runCount == Latin1CaseRule::kMaxRuns) return Unusable();
+    rule.runs[rule.runCount++] = {Repeated(unit), Repeated(0), Repeated(delta)};
+    rule.asciiRunCount += ascii;
+    runOpen = true;
+  }
+  return rule;
 }
 
 std::uint32_t CaseMappingTable::Encode(char16_t key, const UTF16String& replacement) {
@@ -33,7 +83,8 @@ std::uint32_t CaseMappingTable::Encode(char16_t key, const UTF16String& replacem
 }
 
 CaseFieldMap CaseMappingTable::Field(CaseField field) const {
-  return CaseFieldMap(pageOffsets_.data(), entries_[static_cast<std::size_t>(field)].data(), replacements_.data());
+  const auto index = static_cast<std::size_t>(field);
+  return CaseFieldMap(pageOffsets_.data(), entries_[index].data(), replacements_.data(), latin1Rules_[index]);
 }
 
 }  // namespace glyphwerk::casemap

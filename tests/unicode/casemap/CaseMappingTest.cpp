@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "Glyphwerk.h"
@@ -118,6 +119,22 @@ TEST(CaseMapping, ExpansionAtTheVeryEndIsComplete) {
   EXPECT_EQ(UpperCase(u"abc\u1F88"), u"ABC\u1F08\u0399");
   EXPECT_EQ(UpperCase(u"\u00DF"), u"SS");
   EXPECT_EQ(UpperCase(u"\u00DF\u00DF\u00DF"), u"SSSSSS");
+}
+
+// Long texts are mapped eight Latin-1 units at a time where possible; strings
+// shorter than eight units always go unit by unit. Both must agree for every
+// unit at every position within a block.
+TEST(CaseMapping, LongTextMapsLikeItsUnitsOneByOne) {
+  for (auto map : {&LowerCase, &UpperCase, &FoldCase}) {
+    UTF16String everyUnit;
+    for (std::uint32_t u = 0; u <= 0xFFFF; ++u) everyUnit += static_cast<char16_t>(u);
+    for (std::size_t shift = 0; shift < 8; ++shift) {
+      const UTF16String text = UTF16String(shift, u'x') + (shift == 0 ? everyUnit : everyUnit.substr(0, 0x200));
+      UTF16String unitByUnit;
+      for (char16_t unit : text) unitByUnit += map(UTF16String(1, unit));
+      EXPECT_EQ(map(text), unitByUnit) << "shift " << shift;
+    }
+  }
 }
 
 TEST(CaseMapping, EmbeddedNulIsAnOrdinaryUnit) {
