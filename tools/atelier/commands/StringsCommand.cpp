@@ -2,9 +2,11 @@
 // its marker file.
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <iostream>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
