@@ -38,12 +38,6 @@ TEST(ReduceToFourColors, TopByteOfPixelsAndColoursIsIgnored) {
   EXPECT_EQ(Reduce(image, PmImagePixel{0xAA000000}, kBlue, kGreen, kRed), (std::vector<int>{1, 1, 0}));
 }
 
-TEST(ReduceToFourColors, FarthestCornersOfTheCubeStayWithinRange) {
-  // The largest possible distance, 3 x 255², must not overflow the comparison.
-  const PmImage image = ImageRow({0xFFFFFF, 0x000000});
-  EXPECT_EQ(Reduce(image, kBlack, PmImagePixel{0xFFFFFF}, kBlack, kBlack), (std::vector<int>{1, 3}));
-}
-
 TEST(ReduceToFourColors, EmptyImageLeavesTheMatteUntouched) {
   const PmImage image;
   PmMatte matte = testimages::MatteRow({7, 8});

@@ -126,17 +126,6 @@ TEST(ImageStream, ImplausibleSizesAreRefusedAndTheImageIsUntouched) {
   }
 }
 
-TEST(ImageStream, RefusalSaysWhatWasWrong) {
-  IMemoryByteStream in(Concatenated(Written(PmPoint{100, 100}), Bytes(12, 0)));
-  PmImage image;
-  try {
-    in >> image;
-    FAIL() << "size was accepted";
-  } catch (const StoredImageSizeError& error) {
-    EXPECT_STREQ(error.what(), "stored image size 100 x 100 needs 40000 bytes of pixels, but the stream holds only 12");
-  }
-}
-
 TEST(ImageStream, StreamOfUnknownLengthEndingAmidThePixelsKeepsTheSizeAndThePixelsRead) {
   PmImage original = ImageRow({0x11111111, 0x22222222, 0x33333333});
   Bytes bytes = Written(original);
@@ -154,19 +143,6 @@ TEST(ImageStream, StreamOfUnknownLengthStillRefusesSizesNoStreamCanHold) {
   PmImage image;
   EXPECT_THROW(in >> image, StoredImageSizeError);
   EXPECT_EQ(image.GetSize(), (PmPoint{0, 0}));
-}
-
-TEST(ImageStream, OperatorsChainOnTheSameStream) {
-  OMemoryByteStream out;
-  out << PmPoint{1, 2} << PmImagePixel{0x01020304} << ImageRow({5});
-  IMemoryByteStream in(out.Bytes());
-  PmPoint point;
-  PmImagePixel pixel;
-  PmImage image;
-  in >> point >> pixel >> image;
-  EXPECT_EQ(point, (PmPoint{1, 2}));
-  EXPECT_EQ(static_cast<std::uint32_t>(pixel), 0x01020304u);
-  EXPECT_EQ(PixelsOf(image), (std::vector<std::uint32_t>{5}));
 }
 
 }  // namespace

@@ -77,19 +77,4 @@ TEST(ReductionKernels, Avx2LoopGivesTheSameIndicesAsTheTournament) {
 }
 #endif
 
-TEST(ReductionKernels, EveryPixelOfTheColourCubeEdgesAgreesWithTheTournament) {
-  // All 256 steps along each axis and the diagonal, against a palette with
-  // ties between every pair.
-  const ReferenceColors reference = {0x404040, 0x40C040, 0xC04040, 0xC0C040};
-  std::vector<PmImagePixel> pixels;
-  for (std::uint32_t v = 0; v < 256; ++v) {
-    for (std::uint32_t pixel : {v << 16, v << 8, v, v * 0x010101, (v << 16) | ((255 - v) << 8) | 0x40}) {
-      pixels.emplace_back(pixel);
-    }
-  }
-  std::vector<std::uint8_t> indices(pixels.size());
-  pixmorautils_internal::ReduceRun(pixels.data(), indices.data(), pixels.size(), reference);
-  for (std::size_t i = 0; i < pixels.size(); ++i) ASSERT_EQ(indices[i], TournamentIndex(pixels[i], reference));
-}
-
 }  // namespace

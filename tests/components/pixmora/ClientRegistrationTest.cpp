@@ -56,15 +56,4 @@ TEST(PmClients, ObserverThatThrowsRefusesTheRegistration) {
   EXPECT_EQ(image.ClientCount(), 0);
 }
 
-TEST(PmClients, CopiedGridStartsWithoutRegistrationsOrObserver) {
-  PmImage image(PmPoint{1, 1});
-  int heard = 0;
-  image.SetClientObserver([&](PmClientEvent) { ++heard; });
-  const auto held = image.begin();
-  const PmImage copy = image;
-  EXPECT_EQ(copy.ClientCount(), 0);
-  { const auto other = copy.begin(); }
-  EXPECT_EQ(heard, 1);
-}
-
 }  // namespace

@@ -49,18 +49,4 @@ TEST(PmGrid, NegativeSideIsRefused) {
   EXPECT_THROW(PmElementCount(PmPoint{-5, -5}), std::invalid_argument);
 }
 
-TEST(PmGrid, CopyHasTheSamePixelsAndItsOwnStorage) {
-  PmImage original(PmPoint{2, 1});
-  *original.begin() = 0xAABBCCDD;
-  PmImage copy = original;
-  *original.begin() = 1;
-  EXPECT_EQ(static_cast<std::uint32_t>(*copy.begin()), 0xAABBCCDDu);
-}
-
-TEST(PmImagePixel, ConvertsToAndFromItsValue) {
-  const PmImagePixel pixel{0x44332211u};
-  EXPECT_EQ(static_cast<std::uint32_t>(pixel), 0x44332211u);
-  EXPECT_EQ(static_cast<std::uint32_t>(PmImagePixel{}), 0u);
-}
-
 }  // namespace
