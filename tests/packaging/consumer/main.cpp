@@ -1,10 +1,58 @@
-// A program outside the suite's build, linked against the installed package.
+// A program outside the suite's build, linked against the installed package:
+// one call into every library through its umbrella header.
+#include <Arborix.h>
+#include <Glyphwerk.h>
+#include <PixmoraUtils.h>
 #include <Tethra.h>
+#include <Verbosa.h>
 
 #include <iostream>
 
+namespace {
+
+int failures = 0;
+
+void Expect(bool condition, const char* what) {
+  if (!condition) {
+    std::cerr << "consumer: " << what << " failed\n";
+    ++failures;
+  }
+}
+
+}  // namespace
+
 int main() {
+  const unsigned char bytes[] = {0xEF, 0xBB, 0xBF, 'S', 't', 'r', 'a', 0xC3, 0x9F, 'e'};
+  IMemoryByteStream in(bytes, sizeof bytes);
+  UTF16String text;
+  TextToString(in, text);
+  Expect(UpperCase(text) == u"STRASSE", "Glyphwerk decoding and case mapping");
+
+  XMLDocument document(u"r");
+  UTF16String xml;
+  document.AppendXML(xml);
+  Expect(xml == u"<?xml version='1.0'?><r />", "Arborix node model");
+  {
+    XMLEntryExit parserConnection;
+    XMLDocument* parsed = nullptr;
+    Expect(ParseXMLBuffer(u"<a x='1'>t</a>", false, &parsed) == XMLParseOK && parsed != nullptr,
+           "Arborix parsing");
+    delete parsed;
+  }
+
+  Expect(Verbosa::GetUnicodeString("/absent").empty(), "Verbosa lookup");
+
+  PmImage image(PmPoint{2, 1});
+  PmMatte matte(PmPoint{2, 1});
+  ExpandToTrueColor(matte, image, PmImagePixel(0x112233), PmImagePixel(0), PmImagePixel(0),
+                    PmImagePixel(0));
+  ReduceToFourColors(image, matte, PmImagePixel(0), PmImagePixel(0x112233), PmImagePixel(0xFFFFFF),
+                     PmImagePixel(0xFF0000));
+  Expect(*matte.begin() == 1, "PixmoraUtils reduction");
+
   TethraDummy();
+
+  if (failures != 0) return 1;
   std::cout << "consumer: all libraries answered\n";
   return 0;
 }
