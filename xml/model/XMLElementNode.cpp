@@ -98,6 +98,15 @@ void XMLElementNode::InsertChild(XMLBase* child, XMLBase* before) {
   if (former != nullptr && former != this) {
     former->RemoveChild(child);
   }
+  // Every node this element lists has this element as its parent: insertion
+  // sets it and removal clears it after unlisting. A node with another
+  // parent (or none) is therefore not listed here, and appending it needs no
+  // search, which keeps building a wide element linear.
+  if (former != this && before == nullptr) {
+    children_.push_back(child);
+    child->SetParent(this);
+    return;
+  }
   children_.remove(child);
   auto position = before == nullptr ? children_.end() : std::find(children_.begin(), children_.end(), before);
   children_.insert(position, child);

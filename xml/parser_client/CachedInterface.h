@@ -14,7 +14,7 @@ class CachedInterface {
  public:
   static constexpr std::size_t kMaxEntries = 15;
 
-  CachedInterface(const char* interfaceName, std::span<const KORMethodName> entries)
+  constexpr CachedInterface(const char* interfaceName, std::span<const KORMethodName> entries)
       : name_(interfaceName), entries_(entries) {}
 
   // Looks the entries up from the last to the first. When one is missing the

@@ -16,12 +16,13 @@ struct Connection {
 };
 
 Connection& TheConnection() {
-  static Connection connection;
+  static constinit Connection connection;
   return connection;
 }
 
 CachedInterface& Table(Interface which) {
-  static CachedInterface tables[] = {
+  // Constant-initialised: asking for a table costs no first-use check.
+  static constinit CachedInterface tables[] = {
       {kKORContainerInterface, kKORContainerMethods}, {kKORErrorInterface, kKORErrorMethods},
       {kKORStringInterface, kKORStringMethods},       {kKORMemoryInterface, kKORMemoryMethods},
       {kQURNewStringInterface, kQURNewStringMethods}, {kQURNewSAX2ParserInterface, kQURNewSAX2ParserMethods},

@@ -87,10 +87,11 @@ template <class Interface>
 TKORVTab<Interface>& TQURObjectHelper<Interface>::TableFor(KORContainer object) {
   const KORStringAtom signature = PrimarySlot(object).signature;
   if (signature == nullptr) throw ZEVException("couldn't get signature");
-  const char* text = AtomText(signature);
   const std::uint32_t count = UnregisterCount();
+  // Atoms are interned and every table keeps a reference to its own: the
+  // same atom is the same signature, so no text is compared.
   for (TKORVTab<Interface>* table = tables_.front(); table != nullptr; table = table->next()) {
-    if (std::strcmp(table->Signature(), text) != 0) continue;
+    if (table->SignatureAtom() != signature) continue;
     if (table->FilledAt(count)) return *table;
     if (!table->Fill(object)) {
       delete table;
@@ -98,6 +99,7 @@ TKORVTab<Interface>& TQURObjectHelper<Interface>::TableFor(KORContainer object) 
     }
     return *table;
   }
+  const char* text = AtomText(signature);
   StringAtom kept(text);
   auto* table = new TKORVTab<Interface>(kept.get());
   kept.release();

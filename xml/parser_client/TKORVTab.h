@@ -29,6 +29,7 @@ class TKORVTab : public arborix_internal::double_linked_list_element<TKORVTab<In
   ~TKORVTab() { arborix_internal::DeleteStringAtom(signatureAtom_); }
 
   const char* Signature() const { return signature_; }
+  KORStringAtom SignatureAtom() const { return signatureAtom_; }
   bool FilledAt(std::uint32_t count) const { return filled_ && filledAt_ == count; }
 
   // Asks the broker for every method of `object`; false when one is missing.

@@ -24,7 +24,9 @@ void XMLContentHandler::startElement(CQURString&, CQURString& localName, CQURStr
     document_ = new XMLDocument(name);
     current_ = document_;
   } else if (current_ != nullptr) {
-    auto element = std::make_unique<XMLElementNode>(current_, name);
+    // Made detached: InsertChild then knows the node is not listed yet and
+    // appends it without searching the children (it sets the parent).
+    auto element = std::make_unique<XMLElementNode>(nullptr, name);
     current_->InsertChild(element.get(), nullptr);
     current_ = element.release();
   } else {
@@ -56,7 +58,7 @@ void XMLContentHandler::ignorableWhitespace(CQURString& text) {
 // Text outside the root element has no element to go to and is dropped.
 void XMLContentHandler::AppendText(CQURString& text) {
   if (current_ == nullptr) return;
-  auto node = std::make_unique<XMLTextNode>(current_, text.GetText());
+  auto node = std::make_unique<XMLTextNode>(nullptr, text.GetText());
   current_->InsertChild(node.get(), nullptr);
   node.release();
 }

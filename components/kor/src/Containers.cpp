@@ -1,8 +1,10 @@
 #include "Containers.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <new>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "Errors.h"
@@ -24,8 +26,9 @@ struct Instance {
 struct KORContainerObject {
   std::int32_t references;
   KORInstanceSlot primary;  // mirrors instances->front()
-  std::vector<Instance>* instances;
+  std::vector<Instance>* instances;  // kept, emptied, while the block waits in the pool
   KORContainer cloneOf;  // the original a clone keeps alive, or null
+  bool live;
 };
 
 namespace kor {
@@ -35,14 +38,70 @@ constexpr const char* kComponent = "KOR";
 constexpr std::intptr_t kErrorBadArgument = 1;
 constexpr std::intptr_t kErrorUnknownContainer = 2;
 
-// Handles are checked against this set before anything is read through them,
-// so a stale or foreign pointer is refused instead of followed.
-std::unordered_set<KORContainer>& LiveContainers() {
-  static std::unordered_set<KORContainer> live;
-  return live;
+// Container blocks come from slabs that the broker keeps for the life of the
+// process: a dead block goes back to a free list, never to the system. A
+// handle is read only once it is known to be the start of a block in one of
+// the slabs, so a stale or foreign pointer is refused instead of followed,
+// and the live flag of a block tells a live container from a dead one.
+class ContainerPool {
+ public:
+  // A block with its live flag clear and its instance list empty (null
+  // before its first use); throws std::bad_alloc.
+  KORContainer Take() {
+    if (free_.empty()) Grow();
+    const KORContainer block = free_.back();
+    free_.pop_back();
+    return block;
+  }
+
+  // Takes back a block that is not live; its instance list (if it has one)
+  // is kept for the next container made in it.
+  void Give(KORContainer block) noexcept {
+    if (block->instances != nullptr) block->instances->clear();
+    // The free list's capacity covers every block of every slab.
+    free_.push_back(block);
+  }
+
+  bool Owns(KORContainer handle) const {
+    const auto address = reinterpret_cast<std::uintptr_t>(handle);
+    for (const Slab& slab : slabs_) {
+      const auto first = reinterpret_cast<std::uintptr_t>(slab.blocks.get());
+      if (address < first || address >= first + slab.count * sizeof(KORContainerObject)) continue;
+      return (address - first) % sizeof(KORContainerObject) == 0;
+    }
+    return false;
+  }
+
+ private:
+  struct Slab {
+    std::unique_ptr<KORContainerObject[]> blocks;
+    std::size_t count;
+  };
+  static constexpr std::size_t kFirstSlab = 64;
+
+  // Each slab doubles the number of blocks, so the slabs stay few.
+  void Grow() {
+    const std::size_t count = slabs_.empty() ? kFirstSlab : capacity_;
+    free_.reserve(capacity_ + count);
+    slabs_.reserve(slabs_.size() + 1);
+    auto blocks = std::make_unique<KORContainerObject[]>(count);
+    for (std::size_t i = count; i-- > 0;) free_.push_back(&blocks[i]);
+    slabs_.push_back(Slab{std::move(blocks), count});
+    capacity_ += count;
+  }
+
+  std::vector<Slab> slabs_;
+  std::vector<KORContainer> free_;
+  std::size_t capacity_ = 0;
+};
+
+// Never destroyed: components may release containers while the process ends.
+ContainerPool& Pool() {
+  static ContainerPool& pool = *new ContainerPool;
+  return pool;
 }
 
-bool IsLive(KORContainer container) { return container != nullptr && LiveContainers().contains(container); }
+bool IsLive(KORContainer container) { return container != nullptr && Pool().Owns(container) && container->live; }
 
 KORErrorHandle BadArgument(const char* message) { return NewError(message, kComponent, kErrorBadArgument, __FILE__, __LINE__); }
 
@@ -52,15 +111,15 @@ void UpdatePrimary(KORContainer container) {
 }
 
 void DestroyContainer(KORContainer container) {
-  LiveContainers().erase(container);
+  container->live = false;
   std::vector<Instance>* instances = container->instances;
   for (auto it = instances->rbegin(); it != instances->rend(); ++it) {
     if (it->destroy != nullptr) it->destroy(it->object);
     DeleteStringAtom(it->signature);
   }
   const KORContainer original = container->cloneOf;
-  delete instances;
-  delete container;
+  container->cloneOf = nullptr;
+  Pool().Give(container);
   if (original != nullptr && IsLive(original) && --original->references <= 0) DestroyContainer(original);
 }
 
@@ -79,26 +138,28 @@ KORErrorHandle MakeContainer(std::int32_t count, const KORInstanceSpec* specs, K
   for (std::int32_t i = 0; i < count; ++i) {
     if (specs[i].signature == nullptr) return BadArgument("an instance needs a signature");
   }
-  auto* container = new (std::nothrow) KORContainerObject{1, {}, nullptr, cloneOf};
-  auto* instances = new (std::nothrow) std::vector<Instance>;
+  KORContainer container = nullptr;
   try {
-    if (container == nullptr || instances == nullptr) throw std::bad_alloc();
-    instances->reserve(static_cast<std::size_t>(count));
+    container = Pool().Take();
+    if (container->instances == nullptr) container->instances = new std::vector<Instance>;
+    container->instances->reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
       KORStringAtom signature = NewStringAtom(specs[i].signature);
       if (signature == nullptr) throw std::bad_alloc();
-      instances->push_back(Instance{signature, specs[i].instance, specs[i].destroy});
+      container->instances->push_back(Instance{signature, specs[i].instance, specs[i].destroy});
     }
-    LiveContainers().insert(container);
   } catch (const std::bad_alloc&) {
-    if (instances != nullptr) {
-      for (const Instance& instance : *instances) DeleteStringAtom(instance.signature);
+    if (container != nullptr) {
+      if (container->instances != nullptr) {
+        for (const Instance& instance : *container->instances) DeleteStringAtom(instance.signature);
+      }
+      Pool().Give(container);
     }
-    delete instances;
-    delete container;
     return CoreError(kKORCoreErrorOutOfMemory);
   }
-  container->instances = instances;
+  container->references = 1;
+  container->cloneOf = cloneOf;
+  container->live = true;
   UpdatePrimary(container);
   *result = container;
   return nullptr;

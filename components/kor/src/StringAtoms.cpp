@@ -1,5 +1,8 @@
 #include "StringAtoms.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <new>
@@ -21,10 +24,30 @@ std::map<std::string, std::unique_ptr<KORStringAtomObject>, std::less<>>& Atoms(
   return atoms;
 }
 
+// The atoms asked for last. Components make atoms of the same few signatures
+// over and over (one per container); these are found without a map search.
+// An atom leaves this list when it dies.
+std::array<KORStringAtom, 4>& Recent() {
+  static std::array<KORStringAtom, 4> recent{};
+  return recent;
+}
+
+void Remember(KORStringAtom atom) {
+  auto& recent = Recent();
+  std::move_backward(recent.begin(), recent.end() - 1, recent.end());
+  recent.front() = atom;
+}
+
 }  // namespace
 
 KORStringAtom NewStringAtom(const char* text) {
   if (text == nullptr) return nullptr;
+  for (KORStringAtom atom : Recent()) {
+    if (atom != nullptr && std::strcmp(atom->text.c_str(), text) == 0) {
+      ++atom->references;
+      return atom;
+    }
+  }
   try {
     auto& atoms = Atoms();
     auto found = atoms.find(std::string_view(text));
@@ -34,6 +57,7 @@ KORStringAtom NewStringAtom(const char* text) {
       found = atoms.emplace(atom->text, std::move(atom)).first;
     }
     ++found->second->references;
+    Remember(found->second.get());
     return found->second.get();
   } catch (const std::bad_alloc&) {
     return nullptr;
@@ -46,6 +70,7 @@ void AddRefStringAtom(KORStringAtom atom) {
 
 void DeleteStringAtom(KORStringAtom atom) {
   if (atom == nullptr || --atom->references > 0) return;
+  std::replace(Recent().begin(), Recent().end(), atom, KORStringAtom{});
   Atoms().erase(atom->text);
 }
 

@@ -2,12 +2,14 @@
 
 #include <new>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "Broker.h"
 #include "QURParser.h"
 #include "StringObject.h"
+#include "TextConversion.h"
 
 namespace qur {
 namespace {
@@ -15,7 +17,8 @@ namespace {
 using Interface = _t_ZQURAttributesInterface;
 
 struct AttributesObject {
-  std::vector<std::pair<std::string, std::string>> entries;  // name, value
+  // Name and value, converted once from Expat's UTF-8: every answer is a UTF-16 string.
+  std::vector<std::pair<std::u16string, std::u16string>> entries;
 };
 
 void DestroyAttributes(void* object) { delete static_cast<AttributesObject*>(object); }
@@ -28,11 +31,11 @@ KORErrorHandle InvalidAttributes() { return InterfaceError("QUR: CQURAttributes 
 
 enum class Field { URI, Name, Type, Value };
 
-std::string FieldText(const std::pair<std::string, std::string>& entry, Field field) {
+std::u16string_view FieldText(const std::pair<std::u16string, std::u16string>& entry, Field field) {
   switch (field) {
     case Field::URI: return {};
     case Field::Name: return entry.first;
-    case Field::Type: return "CDATA";
+    case Field::Type: return u"CDATA";
     case Field::Value: return entry.second;
   }
   return {};
@@ -47,7 +50,7 @@ KORErrorHandle Answer(const AttributesObject& attributes, std::int32_t index, Fi
   *found = 0;
   if (index < 0 || static_cast<std::size_t>(index) >= attributes.entries.size()) return nullptr;
   try {
-    KORErrorHandle error = NewUTF8String(FieldText(attributes.entries[static_cast<std::size_t>(index)], field), result);
+    KORErrorHandle error = NewUTF16String(FieldText(attributes.entries[static_cast<std::size_t>(index)], field), result);
     if (error == nullptr) *found = 'T';
     return error;
   } catch (const std::bad_alloc&) {
@@ -58,9 +61,9 @@ KORErrorHandle Answer(const AttributesObject& attributes, std::int32_t index, Fi
 // The index of the attribute called `name` (a string container), or -1.
 KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, std::int32_t& index) {
   index = -1;
-  std::string text;
+  std::u16string text;
   try {
-    if (!StringTextUTF8(name, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF16(name, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
@@ -77,9 +80,9 @@ KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, st
 KORErrorHandle IndexOfNS(const AttributesObject& attributes, KORContainer uri, KORContainer localName,
                          std::int32_t& index) {
   index = -1;
-  std::string uriText;
+  std::u16string uriText;
   try {
-    if (!StringTextUTF8(uri, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF16(uri, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
@@ -136,7 +139,9 @@ KORErrorHandle NewAttributes(const char** pairs, KORContainer* result) {
   auto* attributes = new (std::nothrow) AttributesObject;
   try {
     for (const char** pair = pairs; attributes != nullptr && pair != nullptr && *pair != nullptr; pair += 2) {
-      attributes->entries.emplace_back(pair[0], pair[1]);
+      auto& [name, value] = attributes->entries.emplace_back();
+      AppendAsUTF16(pair[0], name);
+      AppendAsUTF16(pair[1], value);
     }
   } catch (const std::bad_alloc&) {
     delete attributes;

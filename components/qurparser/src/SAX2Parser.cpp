@@ -24,6 +24,7 @@ SAX2Parser::~SAX2Parser() {
   if (Parsing()) Broker().releaseError(Finish(nullptr));
   if (locator_ != nullptr) locator_->expat = nullptr;
   if (locatorContainer_ != nullptr) Broker().releaseContainer(locatorContainer_);
+  if (emptyURI_ != nullptr) Broker().releaseContainer(emptyURI_);
   for (Registration& slot : slots_) {
     if (slot.object != nullptr) Broker().releaseContainer(slot.object);
   }
@@ -77,6 +78,9 @@ KORErrorHandle SAX2Parser::Start() {
   }
   if (locatorContainer_ == nullptr) {
     if (KORErrorHandle error = NewLocator(&locator_, &locatorContainer_)) return error;
+  }
+  if (emptyURI_ == nullptr) {
+    if (KORErrorHandle error = NewUTF16String({}, &emptyURI_)) return error;
   }
   if (const auto* errors = Errors(); errors != nullptr && errors->resetErrors != nullptr) {
     if (KORErrorHandle error = errors->resetErrors(Object(Slot::ErrorHandler))) return error;
@@ -197,7 +201,7 @@ void SAX2Parser::FlushText() {
   const auto* content = Content();
   if (content != nullptr && content->characters != nullptr) {
     ContainerReference text;
-    KORErrorHandle error = NewUTF8String(pending_, text.out());
+    KORErrorHandle error = NewUTF16StringFromUTF8(pending_, text.out());
     if (error == nullptr) error = content->characters(Object(Slot::ContentHandler), text.get());
     if (error != nullptr) Stop(error);
   }
@@ -210,15 +214,13 @@ void SAX2Parser::OnStartElement(void* self, const XML_Char* name, const XML_Char
   ++parser.depth_;
   const auto* content = parser.Content();
   if (parser.stopError_ != nullptr || content == nullptr || content->startElement == nullptr) return;
-  ContainerReference uri;
   ContainerReference localName;
   ContainerReference list;
-  KORErrorHandle error = NewUTF8String({}, uri.out());
-  if (error == nullptr) error = NewUTF8String(name, localName.out());
+  KORErrorHandle error = NewUTF16StringFromUTF8(name, localName.out());
   if (error == nullptr) error = NewAttributes(attributes, list.out());
   if (error == nullptr) {
-    error = content->startElement(parser.Object(Slot::ContentHandler), uri.get(), localName.get(), localName.get(),
-                                  list.get());
+    error = content->startElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName.get(),
+                                  localName.get(), list.get());
   }
   if (error != nullptr) parser.Stop(error);
 }
@@ -229,12 +231,11 @@ void SAX2Parser::OnEndElement(void* self, const XML_Char* name) {
   --parser.depth_;
   const auto* content = parser.Content();
   if (parser.stopError_ != nullptr || content == nullptr || content->endElement == nullptr) return;
-  ContainerReference uri;
   ContainerReference localName;
-  KORErrorHandle error = NewUTF8String({}, uri.out());
-  if (error == nullptr) error = NewUTF8String(name, localName.out());
+  KORErrorHandle error = NewUTF16StringFromUTF8(name, localName.out());
   if (error == nullptr) {
-    error = content->endElement(parser.Object(Slot::ContentHandler), uri.get(), localName.get(), localName.get());
+    error = content->endElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName.get(),
+                                localName.get());
   }
   if (error != nullptr) parser.Stop(error);
 }
@@ -256,8 +257,8 @@ void SAX2Parser::OnProcessingInstruction(void* self, const XML_Char* target, con
   if (parser.stopError_ != nullptr || content == nullptr || content->processingInstruction == nullptr) return;
   ContainerReference targetText;
   ContainerReference dataText;
-  KORErrorHandle error = NewUTF8String(target, targetText.out());
-  if (error == nullptr) error = NewUTF8String(data, dataText.out());
+  KORErrorHandle error = NewUTF16StringFromUTF8(target, targetText.out());
+  if (error == nullptr) error = NewUTF16StringFromUTF8(data, dataText.out());
   if (error == nullptr) {
     error = content->processingInstruction(parser.Object(Slot::ContentHandler), targetText.get(), dataText.get());
   }
@@ -276,7 +277,7 @@ void SAX2Parser::OnSkippedEntity(void* self, const XML_Char* name, int isParamet
     return;
   }
   ContainerReference entity;
-  KORErrorHandle error = NewUTF8String(name, entity.out());
+  KORErrorHandle error = NewUTF16StringFromUTF8(name, entity.out());
   if (error == nullptr) error = content->skippedEntity(parser.Object(Slot::ContentHandler), entity.get());
   if (error != nullptr) parser.Stop(error);
 }

@@ -65,6 +65,9 @@ class SAX2Parser {
   std::array<Registration, 5> slots_{};
   KORContainer locatorContainer_ = nullptr;
   LocatorObject* locator_ = nullptr;
+  // The URI of every element (namespace processing is off): one empty string
+  // that every callback shares.
+  KORContainer emptyURI_ = nullptr;
 
   // State of the running parse.
   KORContainer stream_ = nullptr;

@@ -34,6 +34,19 @@ KORErrorHandle Wrap(StringObject* object, KORContainer* result) {
   return WrapObject(Interface::kKind.signature, object, &DestroyString, result);
 }
 
+// A new string filled by `fill`; running out of memory gives the broker's error.
+template <class Fill>
+KORErrorHandle MakeString(Fill fill, KORContainer* result) {
+  auto* string = new (std::nothrow) StringObject;
+  try {
+    if (string != nullptr) fill(*string);
+  } catch (const std::bad_alloc&) {
+    delete string;
+    string = nullptr;
+  }
+  return Wrap(string, result);
+}
+
 StringObject* StringOf(KORContainer string) {
   return static_cast<StringObject*>(InstanceWithSignature(string, Signatures().string));
 }
@@ -57,23 +70,19 @@ std::size_t Length(std::int32_t count) { return count < 0 ? 0 : static_cast<std:
 
 KORErrorHandle NewUTF16(const char16_t* units, std::int32_t count, std::int32_t selector, KORContainer* result) {
   if (units != nullptr && count < 0) count = static_cast<std::int32_t>(std::char_traits<char16_t>::length(units));
-  auto* string = new (std::nothrow) StringObject;
-  try {
-    if (string != nullptr && units != nullptr) {
-      const std::u16string_view text(units, Length(count));
-      if (selector == kQURUTF8) {
-        string->selector = kQURUTF8;
-        string->utf8 = ToUTF8(text);
-      } else {
-        string->selector = kQURUTF16;
-        string->utf16 = text;
-      }
-    }
-  } catch (const std::bad_alloc&) {
-    delete string;
-    string = nullptr;
-  }
-  return Wrap(string, result);
+  return MakeString(
+      [&](StringObject& string) {
+        if (units == nullptr) return;
+        const std::u16string_view text(units, Length(count));
+        if (selector == kQURUTF8) {
+          string.selector = kQURUTF8;
+          string.utf8 = ToUTF8(text);
+        } else {
+          string.selector = kQURUTF16;
+          string.utf16 = text;
+        }
+      },
+      result);
 }
 
 KORErrorHandle NewUTF8(const char* text, std::int32_t count, KORContainer* result) {
@@ -205,17 +214,37 @@ KORErrorHandle SetStringUTF8(KORContainer handle, const char* text, std::int32_t
 }  // namespace
 
 KORErrorHandle NewUTF8String(std::string_view text, KORContainer* result) {
-  auto* string = new (std::nothrow) StringObject;
-  try {
-    if (string != nullptr) {
-      string->selector = kQURUTF8;
-      string->utf8 = text;
-    }
-  } catch (const std::bad_alloc&) {
-    delete string;
-    string = nullptr;
-  }
-  return Wrap(string, result);
+  return MakeString(
+      [&](StringObject& string) {
+        string.selector = kQURUTF8;
+        string.utf8 = text;
+      },
+      result);
+}
+
+KORErrorHandle NewUTF16StringFromUTF8(std::string_view utf8, KORContainer* result) {
+  return MakeString(
+      [&](StringObject& string) {
+        string.selector = kQURUTF16;
+        AppendAsUTF16(utf8, string.utf16);
+      },
+      result);
+}
+
+KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
+  return MakeString(
+      [&](StringObject& string) {
+        string.selector = kQURUTF16;
+        string.utf16 = text;
+      },
+      result);
+}
+
+bool StringTextUTF16(KORContainer handle, std::u16string& text) {
+  const StringObject* string = StringOf(handle);
+  if (string == nullptr) return false;
+  text = string->UTF16();
+  return true;
 }
 
 bool StringTextUTF8(KORContainer handle, std::string& text) {

@@ -5,16 +5,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUTF16(std::u16string& out, char32_t c) {
-  if (c < 0x10000) {
-    out += static_cast<char16_t>(c);
-  } else {
-    c -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (c >> 10));
-    out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-  }
-}
-
 void AppendUTF8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -77,9 +67,29 @@ char32_t DecodeUTF8(std::string_view in, std::size_t& i) {
 
 std::u16string ToUTF16(std::string_view utf8) {
   std::u16string out;
-  out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) AppendUTF16(out, DecodeUTF8(utf8, i));
+  AppendAsUTF16(utf8, out);
   return out;
+}
+
+void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
+  // UTF-16 never needs more units than UTF-8 has bytes: reserve once, and
+  // write ASCII runs straight into the reserved room.
+  const std::size_t start = out.size();
+  out.resize(start + utf8.size());
+  char16_t* write = out.data() + start;
+  for (std::size_t i = 0; i < utf8.size();) {
+    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80) *write++ = static_cast<char16_t>(utf8[i++]);
+    if (i == utf8.size()) break;
+    char32_t c = DecodeUTF8(utf8, i);
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      *write++ = static_cast<char16_t>(0xD800 + (c >> 10));
+      *write++ = static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    } else {
+      *write++ = static_cast<char16_t>(c);
+    }
+  }
+  out.resize(static_cast<std::size_t>(write - out.data()));
 }
 
 std::string ToUTF8(std::u16string_view utf16) {

@@ -8,6 +8,9 @@
 namespace qur {
 
 std::u16string ToUTF16(std::string_view utf8);
+// Appends the UTF-16 form of `utf8` to `out`; runs of ASCII are copied
+// without decoding.
+void AppendAsUTF16(std::string_view utf8, std::u16string& out);
 std::string ToUTF8(std::u16string_view utf16);
 
 }  // namespace qur

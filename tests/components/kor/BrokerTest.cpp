@@ -97,6 +97,49 @@ TEST(Broker, ContainersCountReferencesAndDestroyTheirInstancesWithTheLast) {
   EXPECT_EQ(gDestroyed, 1);
 }
 
+TEST(Broker, APointerTheBrokerNeverMadeIsNoContainer) {
+  struct {
+    long words[8] = {1, 1, 1, 1, 1, 1, 1, 1};
+  } lookalike;
+  auto* foreign = reinterpret_cast<KORContainer>(&lookalike);
+  EXPECT_EQ(Container<KORAddRefContainerProc>(kKORContainerAddRef)(foreign), 0);
+  EXPECT_EQ(Container<KORReleaseContainerProc>(kKORContainerRelease)(foreign), -1);
+  EXPECT_EQ(Container<KORGetRefCountAddrProc>(kKORContainerDebugGetRefCountAddr)(foreign), nullptr);
+  EXPECT_EQ(lookalike.words[0], 1) << "a foreign pointer is never written through";
+
+  KORContainer container = NewContainer("Counted", nullptr);
+  auto* inside = reinterpret_cast<KORContainer>(reinterpret_cast<char*>(container) + 1);
+  EXPECT_EQ(Container<KORAddRefContainerProc>(kKORContainerAddRef)(inside), 0) << "only a handle's own address counts";
+  EXPECT_EQ(Container<KORReleaseContainerProc>(kKORContainerRelease)(container), 0);
+}
+
+TEST(Broker, ManyLiveContainersStayDistinctAndEachDiesWithItsLastReference) {
+  gDestroyed = 0;
+  auto release = Container<KORReleaseContainerProc>(kKORContainerRelease);
+  auto addRef = Container<KORAddRefContainerProc>(kKORContainerAddRef);
+  std::vector<KORContainer> containers;
+  std::vector<int> objects(1000);
+  for (int& object : objects) containers.push_back(NewContainer("Counted", &object, &CountDestruction));
+  for (std::size_t i = 0; i < containers.size(); ++i) {
+    ASSERT_EQ(Container<KORGetInstanceProc>(kKORContainerGetInstance)(containers[i], 1), &objects[i]);
+  }
+  for (std::size_t i = 0; i < containers.size(); i += 2) EXPECT_EQ(release(containers[i]), 0);
+  EXPECT_EQ(gDestroyed, 500);
+  for (std::size_t i = 0; i < containers.size(); ++i) {
+    EXPECT_EQ(addRef(containers[i]), i % 2 == 0 ? 0 : 2) << "container " << i;
+  }
+  // New containers may take the places of dead ones; the survivors are untouched.
+  KORContainer reborn = NewContainer("Counted", nullptr, &CountDestruction);
+  EXPECT_EQ(addRef(reborn), 2);
+  EXPECT_EQ(release(reborn), 1);
+  EXPECT_EQ(release(reborn), 0);
+  for (std::size_t i = 1; i < containers.size(); i += 2) {
+    EXPECT_EQ(release(containers[i]), 1);
+    EXPECT_EQ(release(containers[i]), 0);
+  }
+  EXPECT_EQ(gDestroyed, 1001);
+}
+
 TEST(Broker, DecrementWithoutDeleteNeverDestroys) {
   gDestroyed = 0;
   KORContainer container = NewContainer("Counted", nullptr, &CountDestruction);

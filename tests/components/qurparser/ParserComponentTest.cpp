@@ -110,6 +110,22 @@ TEST_F(ParserComponent, StringsKeepTheirFormAndAnswerOnlyInIt) {
   Release(utf16);
 }
 
+TEST_F(ParserComponent, UTF8ReadsAsUTF16WithEveryLengthOfSequenceAndBadBytesReplaced) {
+  using S = _t_ZQURStringInterface;
+  // ASCII runs around 2-, 3- and 4-byte sequences, a stray continuation byte,
+  // a truncated sequence and an overlong form.
+  KORContainer utf8 = UTF8("ab\xC3\xA9" "cd\xE2\x82\xAC\xF0\x9F\x98\x80" "e\x80" "f\xE2\x82g\xC0\xAFh");
+  const std::u16string expected = u"ab\u00e9cd\u20ac\U0001F600e\uFFFDf\uFFFD\uFFFDg\uFFFD\uFFFDh";
+  std::int32_t size = 0;
+  ASSERT_EQ((Method<S, S::getSizeProc>(S::getSize)(utf8, kQURUTF16, &size)), nullptr);
+  EXPECT_EQ(size, static_cast<std::int32_t>(expected.size()));
+  char16_t units[64] = {};
+  std::int32_t copied = 0;
+  ASSERT_EQ((Method<S, S::copyUTF16Proc>(S::copyUTF16)(utf8, units, 64, &copied)), nullptr);
+  EXPECT_EQ(std::u16string(units, static_cast<std::size_t>(copied)), expected);
+  Release(utf8);
+}
+
 TEST_F(ParserComponent, PCDATAConversionEscapesTheFiveReservedCharacters) {
   KORContainer source = UTF8("<a href=\"x\">&'</a>");
   KORContainer escaped = nullptr;

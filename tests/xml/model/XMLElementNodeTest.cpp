@@ -36,6 +36,22 @@ TEST(XMLElementNode, InsertingAListedChildMovesItAndListsItOnce) {
   EXPECT_EQ(Children(parent), (std::list<XMLBase*>{a, b}));
 }
 
+TEST(XMLElementNode, AppendingDetachedAndForeignNodesListsEachOnceInOrder) {
+  XMLElementNode parent(nullptr, u"p");
+  XMLElementNode other(nullptr, u"o");
+  auto* detached = new XMLTextNode(nullptr, u"d");
+  auto* underParent = new XMLTextNode(&parent, u"u");  // names its parent, not yet listed
+  auto* fromOther = new XMLTextNode(nullptr, u"f");
+  other.InsertChild(fromOther, nullptr);
+  parent.InsertChild(detached, nullptr);
+  parent.InsertChild(underParent, nullptr);
+  parent.InsertChild(fromOther, nullptr);
+  parent.InsertChild(detached, nullptr);  // already listed: moves to the end
+  EXPECT_EQ(parent.GetChildNodes(), (std::list<XMLBase*>{underParent, fromOther, detached}));
+  EXPECT_TRUE(other.GetChildNodes().empty());
+  for (XMLBase* child : parent.GetChildNodes()) EXPECT_EQ(child->GetParent(), &parent);
+}
+
 TEST(XMLElementNode, RemovedChildIsDetachedAndCanBeInsertedAgain) {
   int destroyed = 0;
   auto first = std::make_unique<XMLElementNode>(nullptr, u"a");

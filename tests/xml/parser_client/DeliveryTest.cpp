@@ -23,6 +23,12 @@ TEST_F(ParserDelivery, ElementsAttributesAndTextArriveInDocumentOrder) {
                    u"pi go now", u"end a", u"endDocument"}));
 }
 
+TEST_F(ParserDelivery, NonASCIINamesValuesAndTextArriveIntact) {
+  EXPECT_EQ(Events("<caf\xC3\xA9 n='\xE2\x82\xAC\xF0\x9F\x98\x80'>x\xF0\x9F\x98\x80 \xC3\xA9</caf\xC3\xA9>"),
+            (Lines{u"startDocument", u"start caf\u00e9 n=\u20ac\U0001F600", u"chars x\U0001F600 \u00e9",
+                   u"end caf\u00e9", u"endDocument"}));
+}
+
 TEST_F(ParserDelivery, TextBetweenTwoPiecesOfMarkupArrivesInOneCall) {
   // Expat splits at line ends and entity references; the parser joins the pieces.
   EXPECT_EQ(Events("<a>one\ntwo &amp; three&#x41;\r\nfour</a>"),
