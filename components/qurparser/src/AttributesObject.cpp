@@ -9,7 +9,7 @@
 #include "Broker.h"
 #include "QURParser.h"
 #include "StringObject.h"
-#include "TextConversion.h"
+#include "platform/UnicodeTranscoding.h"
 
 namespace qur {
 namespace {
@@ -140,8 +140,8 @@ KORErrorHandle NewAttributes(const char** pairs, KORContainer* result) {
   try {
     for (const char** pair = pairs; attributes != nullptr && pair != nullptr && *pair != nullptr; pair += 2) {
       auto& [name, value] = attributes->entries.emplace_back();
-      AppendAsUTF16(pair[0], name);
-      AppendAsUTF16(pair[1], value);
+      platform::AppendAsUTF16(pair[0], name);
+      platform::AppendAsUTF16(pair[1], value);
     }
   } catch (const std::bad_alloc&) {
     delete attributes;

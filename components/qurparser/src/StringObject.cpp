@@ -6,7 +6,7 @@
 
 #include "Broker.h"
 #include "QURParser.h"
-#include "TextConversion.h"
+#include "platform/UnicodeTranscoding.h"
 
 namespace qur {
 namespace {
@@ -18,8 +18,8 @@ struct StringObject {
   std::string utf8;
   std::u16string utf16;
 
-  std::string UTF8() const { return selector == kQURUTF16 ? ToUTF8(utf16) : utf8; }
-  std::u16string UTF16() const { return selector == kQURUTF8 ? ToUTF16(utf8) : utf16; }
+  std::string UTF8() const { return selector == kQURUTF16 ? platform::ToUTF8(utf16) : utf8; }
+  std::u16string UTF16() const { return selector == kQURUTF8 ? platform::ToUTF16(utf8) : utf16; }
 };
 
 void DestroyString(void* object) { delete static_cast<StringObject*>(object); }
@@ -76,7 +76,7 @@ KORErrorHandle NewUTF16(const char16_t* units, std::int32_t count, std::int32_t 
         const std::u16string_view text(units, Length(count));
         if (selector == kQURUTF8) {
           string.selector = kQURUTF8;
-          string.utf8 = ToUTF8(text);
+          string.utf8 = platform::ToUTF8(text);
         } else {
           string.selector = kQURUTF16;
           string.utf16 = text;
@@ -226,7 +226,7 @@ KORErrorHandle NewUTF16StringFromUTF8(std::string_view utf8, KORContainer* resul
   return MakeString(
       [&](StringObject& string) {
         string.selector = kQURUTF16;
-        AppendAsUTF16(utf8, string.utf16);
+        platform::AppendAsUTF16(utf8, string.utf16);
       },
       result);
 }

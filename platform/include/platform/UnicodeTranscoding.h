@@ -1,11 +1,23 @@
-#include "TextConversion.h"
+// Lenient UTF-8 <-> UTF-16 transcoding for the edges of the suite: debugger
+// output, the parser component's strings, the command-line tool's arguments
+// and output. Ill-formed input never fails: each bad UTF-8 sequence (invalid,
+// truncated, overlong, surrogate or beyond U+10FFFF) and each unpaired
+// surrogate becomes U+FFFD, and transcoding goes on after it.
+//
+// The libraries' own conversions with stricter contracts (the decoders of
+// Glyphwerk, UTF8to16/UTF16to8 of Arborix) do not use these.
+#pragma once
 
-namespace qur {
-namespace {
+#include <cstddef>
+#include <string>
+#include <string_view>
 
-constexpr char32_t kReplacement = 0xFFFD;
+namespace platform {
 
-void AppendUTF8(std::string& out, char32_t c) {
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// Appends code point `c` (at most U+10FFFF) to `out` as UTF-8.
+inline void AppendUTF8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
   } else if (c < 0x800) {
@@ -23,9 +35,9 @@ void AppendUTF8(std::string& out, char32_t c) {
   }
 }
 
-// Decodes one sequence at `i` and advances past it; a bad sequence yields
-// U+FFFD and advances by one byte.
-char32_t DecodeUTF8(std::string_view in, std::size_t& i) {
+// Decodes the sequence at `in[i]` (i < in.size()) and advances `i` past it;
+// a bad sequence yields U+FFFD and advances by one byte.
+inline char32_t DecodeUTF8(std::string_view in, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(in[i]);
   std::size_t length = 0;
   char32_t c = 0;
@@ -41,44 +53,40 @@ char32_t DecodeUTF8(std::string_view in, std::size_t& i) {
     length = 4, c = lead & 0x07, minimum = 0x10000;
   } else {
     ++i;
-    return kReplacement;
+    return kReplacementCharacter;
   }
   if (in.size() - i < length) {
     ++i;
-    return kReplacement;
+    return kReplacementCharacter;
   }
   for (std::size_t k = 1; k < length; ++k) {
     const auto next = static_cast<unsigned char>(in[i + k]);
     if ((next & 0xC0) != 0x80) {
       ++i;
-      return kReplacement;
+      return kReplacementCharacter;
     }
     c = (c << 6) | (next & 0x3F);
   }
   if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
     ++i;
-    return kReplacement;
+    return kReplacementCharacter;
   }
   i += length;
   return c;
 }
 
-}  // namespace
-
-std::u16string ToUTF16(std::string_view utf8) {
-  std::u16string out;
-  AppendAsUTF16(utf8, out);
-  return out;
-}
-
-void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
+// Appends the UTF-16 form of `utf8` to `out`; runs of ASCII are copied
+// without decoding.
+inline void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
   // UTF-16 never needs more units than UTF-8 has bytes: reserve once, and
   // write ASCII runs straight into the reserved room.
   const std::size_t start = out.size();
   out.resize(start + utf8.size());
   char16_t* write = out.data() + start;
   for (std::size_t i = 0; i < utf8.size();) {
-    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80) *write++ = static_cast<char16_t>(utf8[i++]);
+    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80) {
+      *write++ = static_cast<char16_t>(utf8[i++]);
+    }
     if (i == utf8.size()) break;
     char32_t c = DecodeUTF8(utf8, i);
     if (c >= 0x10000) {
@@ -92,19 +100,26 @@ void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
   out.resize(static_cast<std::size_t>(write - out.data()));
 }
 
-std::string ToUTF8(std::u16string_view utf16) {
+inline std::u16string ToUTF16(std::string_view utf8) {
+  std::u16string out;
+  AppendAsUTF16(utf8, out);
+  return out;
+}
+
+inline std::string ToUTF8(std::u16string_view utf16) {
   std::string out;
   out.reserve(utf16.size());
   for (std::size_t i = 0; i < utf16.size(); ++i) {
     char32_t c = utf16[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+        utf16[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
     } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = kReplacement;
+      c = kReplacementCharacter;
     }
     AppendUTF8(out, c);
   }
   return out;
 }
 
-}  // namespace qur
+}  // namespace platform
