@@ -178,8 +178,8 @@ KORErrorHandle NewFullContainer(std::int32_t count, const KORInstanceSpec* insta
 
 KORErrorHandle NewContainer(const char* signature, void* instance, KORInstanceDestroyFunction destroy,
                             KORContainer* result) {
-  const KORInstanceSpec spec{signature, instance, destroy};
-  return MakeContainer(1, &spec, nullptr, result);
+  const KORInstanceSpec instanceDescription{signature, instance, destroy};
+  return MakeContainer(1, &instanceDescription, nullptr, result);
 }
 
 KORErrorHandle CloneContainer(KORContainer original, KORContainer* result) {
@@ -212,13 +212,13 @@ KORErrorHandle RegisterInterface(const char* interfaceName, const char* parentNa
   return nullptr;
 }
 
-KORErrorHandle RegisterInstance(KORContainer container, const KORInstanceSpec* spec) {
+KORErrorHandle RegisterInstance(KORContainer container, const KORInstanceSpec* instanceDescription) {
   if (!IsLive(container)) return NewError("unknown container", kComponent, kErrorUnknownContainer, __FILE__, __LINE__);
-  if (spec == nullptr || spec->signature == nullptr) return BadArgument("an instance needs a signature");
-  KORStringAtom signature = NewStringAtom(spec->signature);
+  if (instanceDescription == nullptr || instanceDescription->signature == nullptr) return BadArgument("an instance needs a signature");
+  KORStringAtom signature = NewStringAtom(instanceDescription->signature);
   if (signature == nullptr) return CoreError(kKORCoreErrorOutOfMemory);
   try {
-    container->instances->push_back(Instance{signature, spec->instance, spec->destroy});
+    container->instances->push_back(Instance{signature, instanceDescription->instance, instanceDescription->destroy});
   } catch (const std::bad_alloc&) {
     DeleteStringAtom(signature);
     return CoreError(kKORCoreErrorOutOfMemory);
