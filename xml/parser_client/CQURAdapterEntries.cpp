@@ -61,6 +61,16 @@ HQURErrorHandlerBase& CQURAdapterEntries::ErrorHandler(KORContainer handle) {
   return static_cast<HQURErrorHandlerBase&>(*prototype);
 }
 
+HQURErrorHandlerBase& CQURAdapterEntries::ErrorHandlerReleasingOnFailure(KORContainer handle,
+                                                                        KORErrorHandle error) {
+  try {
+    return ErrorHandler(handle);
+  } catch (...) {
+    ReleaseError(error);
+    throw;
+  }
+}
+
 HQURBinInputStreamBase& CQURAdapterEntries::Stream(KORContainer handle) {
   auto* prototype = static_cast<ZQURBinInputStreamPrototype*>(InstanceFor(handle, kQURBinInputStreamSignature));
   return static_cast<HQURBinInputStreamBase&>(*prototype);
@@ -150,39 +160,20 @@ KORErrorHandle CQURAdapterEntries::ReservedDeclaration(KORContainer handler, KOR
 // The error handed in belongs to the entry: released on every path that does
 // not pass it on to a raw operation.
 KORErrorHandle CQURAdapterEntries::Warning(KORContainer handler, KORErrorHandle error) {
-  return CatchIntoError([&] {
-    HQURErrorHandlerBase* target = nullptr;
-    try {
-      target = &ErrorHandler(handler);
-    } catch (...) {
-      ReleaseError(error);
-      throw;
-    }
-    target->rawWarning(error);
-  });
+  return CatchIntoError([&] { ErrorHandlerReleasingOnFailure(handler, error).rawWarning(error); });
 }
 
 KORErrorHandle CQURAdapterEntries::Error(KORContainer handler, KORErrorHandle error) {
-  return CatchIntoError([&] {
-    HQURErrorHandlerBase* target = nullptr;
-    try {
-      target = &ErrorHandler(handler);
-    } catch (...) {
-      ReleaseError(error);
-      throw;
-    }
-    target->rawError(error);
-  });
+  return CatchIntoError([&] { ErrorHandlerReleasingOnFailure(handler, error).rawError(error); });
 }
 
 // A fatal error travels to raw error inside a wrapper whose ID is the
 // original handle; raw error unwraps it and calls fatalError.
 KORErrorHandle CQURAdapterEntries::FatalError(KORContainer handler, KORErrorHandle error) {
   return CatchIntoError([&] {
-    HQURErrorHandlerBase* target = nullptr;
+    HQURErrorHandlerBase& target = ErrorHandlerReleasingOnFailure(handler, error);
     KORErrorHandle wrapper = nullptr;
     try {
-      target = &ErrorHandler(handler);
       wrapper = NewError("fatal error", kFatalErrorWrapper, reinterpret_cast<std::intptr_t>(error));
     } catch (...) {
       ReleaseError(error);
@@ -193,7 +184,7 @@ KORErrorHandle CQURAdapterEntries::FatalError(KORContainer handler, KORErrorHand
       ReleaseError(error);
       RaiseError(wrapper);
     }
-    target->rawError(wrapper);
+    target.rawError(wrapper);
   });
 }
 

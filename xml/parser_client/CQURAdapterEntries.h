@@ -27,6 +27,8 @@ class CQURAdapterEntries {
  private:
   static HQURContentHandlerBase& ContentHandler(KORContainer handle);
   static HQURErrorHandlerBase& ErrorHandler(KORContainer handle);
+  // The same lookup for an entry that owns `error`: releases it if the lookup throws.
+  static HQURErrorHandlerBase& ErrorHandlerReleasingOnFailure(KORContainer handle, KORErrorHandle error);
   static HQURBinInputStreamBase& Stream(KORContainer handle);
 
   static void ReleaseContentHandler(void* object);
