@@ -18,6 +18,10 @@ function(suite_add_shared_library name)
     VISIBILITY_INLINES_HIDDEN ON
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
+  if(WIN32)
+    # Windows names a library after itself: Arborix.dll, not libArborix.dll.
+    set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "")
+  endif()
   set(export_dir ${CMAKE_CURRENT_BINARY_DIR}/export)
   generate_export_header(${name}
     BASE_NAME ${ARG_EXPORT_MACRO_BASE}

@@ -4,7 +4,8 @@
 #include "ElementRun.h"
 #include "pixmorautils/FourColorMatte.h"
 
-#if defined(__x86_64__) || defined(__i386__)
+// Clones need ifunc, which Windows lacks: there the baseline loop serves alone.
+#if (defined(__x86_64__) || defined(__i386__)) && !defined(_WIN32)
 #define PIXMORAUTILS_CLONE_FOR_AVX2 __attribute__((target_clones("avx2", "default")))
 #else
 #define PIXMORAUTILS_CLONE_FOR_AVX2

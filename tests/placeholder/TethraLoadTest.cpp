@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <dlfcn.h>
 
 #include <string>
 #include <vector>
 
+#include "LoadedLibrary.h"
 #include "platform/DebuggerOutput.h"
 
 namespace {
@@ -12,23 +12,21 @@ TEST(TethraLoading, LoadCallAndUnloadWriteNothingToTheDebugger) {
   std::vector<std::u16string> heard;
   platform::SetDebuggerOutputListener([&](std::u16string_view text) { heard.emplace_back(text); });
 
-  void* handle = dlopen(TETHRA_LIBRARY_FILE, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(handle, nullptr) << dlerror();
-  auto dummy = reinterpret_cast<void (*)()>(dlsym(handle, "_Z11TethraDummyv"));
+  testsupport::LoadedLibrary library(TETHRA_LIBRARY_FILE);
+  auto dummy = reinterpret_cast<void (*)()>(library.Symbol("_Z11TethraDummyv"));
   ASSERT_NE(dummy, nullptr) << "TethraDummy is exported under its decorated name";
   dummy();
-  EXPECT_EQ(dlclose(handle), 0);
+  EXPECT_TRUE(library.Unload());
 
   platform::SetDebuggerOutputListener({});
   EXPECT_TRUE(heard.empty());
 }
 
 TEST(TethraLoading, ExportsNothingButTheDummy) {
-  void* handle = dlopen(TETHRA_LIBRARY_FILE, RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(handle, nullptr) << dlerror();
-  // The entry hooks are internal: hidden visibility keeps them out of the dynamic symbol table.
-  EXPECT_EQ(dlsym(handle, "PlatformLibraryAttach"), nullptr);
-  dlclose(handle);
+  testsupport::LoadedLibrary library(TETHRA_LIBRARY_FILE);
+  // The entry hooks are internal: they stay out of the export table.
+  EXPECT_EQ(library.Symbol("PlatformLibraryAttach"), nullptr);
+  EXPECT_EQ(library.Symbol("DllMain"), nullptr);
 }
 
 }  // namespace

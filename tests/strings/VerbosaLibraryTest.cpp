@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
-#include <dlfcn.h>
 
 #include <stdexcept>
 
+#include "LoadedLibrary.h"
 #include "TempDir.h"
 #include "Verbosa.h"
 
@@ -23,8 +23,7 @@ TEST(VerbosaLibrary, BadLineErrorCrossesTheLibraryBoundaryWithItsPlace) {
 }
 
 TEST(VerbosaLibrary, ExportsTheInterfaceAndHidesTheRest) {
-  void* handle = dlopen(VERBOSA_LIBRARY_FILE, RTLD_NOW | RTLD_NOLOAD);
-  ASSERT_NE(handle, nullptr) << dlerror();
+  testsupport::LoadedLibrary library(VERBOSA_LIBRARY_FILE);
   for (const char* exported : {
            "_ZN7Verbosa4InitERK3Dir",
            "_ZN7Verbosa20LocatedBlessedFolderERK3DirRKNSt7__cxx1112basic_stringIDsSt11char_traitsIDsESaIDsEEE",
@@ -32,16 +31,15 @@ TEST(VerbosaLibrary, ExportsTheInterfaceAndHidesTheRest) {
            "_ZN7Verbosa19BuildKeyFromUnicodeERKNSt7__cxx1112basic_stringIDsSt11char_traitsIDsESaIDsEEE",
            "_ZTIN7Verbosa16StringEntryErrorE",
        }) {
-    EXPECT_NE(dlsym(handle, exported), nullptr) << exported;
+    EXPECT_NE(library.Symbol(exported), nullptr) << exported;
   }
   for (const char* internal : {
            "_ZN7Verbosa18ProcessStringTableEv",
            "_ZN7Verbosa11KeyChecksumESt17basic_string_viewIcSt11char_traitsIcEE",
            "_ZN7Verbosa17ForEachStringFileERK3DirRKSt8functionIFvRK4FileEE",
        }) {
-    EXPECT_EQ(dlsym(handle, internal), nullptr) << internal;
+    EXPECT_EQ(library.Symbol(internal), nullptr) << internal;
   }
-  dlclose(handle);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "TempDir.h"
 
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
@@ -9,9 +9,18 @@
 namespace testsupport {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "suite-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-  path_ = pattern;
+  // A random name that nobody holds yet: creating the folder is what claims it.
+  static thread_local std::mt19937_64 random{std::random_device{}()};
+  const auto base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const auto candidate = base / ("suite-test-" + std::to_string(random()));
+    std::error_code error;
+    if (std::filesystem::create_directory(candidate, error)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempDir::~TempDir() {

@@ -1,7 +1,7 @@
 // The three calls through which Arborix reaches the broker and the parser
-// component before any lookup is possible. They are ordinary linked calls
-// here; a Windows build imports them by ordinal instead (broker 5, parser 1
-// and 2), which changes this seam and nothing else.
+// component before any lookup is possible. A Linux build links them by name; a
+// Windows build imports them by ordinal alone (broker 5, parser 1 and 2, see
+// the *Ordinals.def files beside this one). The calls themselves are the same.
 #pragma once
 
 #include <cstdint>

@@ -1,9 +1,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <limits>
-#include <sys/stat.h>
+#include <system_error>
 
 #include "Dossik.h"
+#include "NativeFiles.h"
 #include "SystemErrors.h"
 
 using dossik_internal::SystemFileError;
@@ -21,13 +22,14 @@ struct IPlatformByteStream::Impl {
 
 IPlatformByteStream::IPlatformByteStream(const File& file) : impl_(std::make_unique<Impl>()) {
   impl_->path = file.GetPath();
-  impl_->file = std::fopen(impl_->path.c_str(), "rb");
+  std::error_code error;
+  if (std::filesystem::is_directory(impl_->path, error)) throw SystemFileError("open", impl_->path, EISDIR);
+  impl_->file = dossik_internal::OpenForReading(impl_->path);
   if (impl_->file == nullptr) throw SystemFileError("open", impl_->path, errno);
-  struct stat status {};
-  if (::fstat(::fileno(impl_->file), &status) != 0) throw SystemFileError("open", impl_->path, errno);
-  if (S_ISDIR(status.st_mode)) throw SystemFileError("open", impl_->path, EISDIR);
-  if (status.st_size > std::numeric_limits<std::uint32_t>::max()) throw SystemFileError("open", impl_->path, EFBIG);
-  impl_->length = static_cast<std::uint32_t>(status.st_size);
+  const std::uintmax_t size = std::filesystem::file_size(impl_->path, error);
+  if (error) throw SystemFileError("open", impl_->path, error);
+  if (size > std::numeric_limits<std::uint32_t>::max()) throw SystemFileError("open", impl_->path, EFBIG);
+  impl_->length = static_cast<std::uint32_t>(size);
 }
 
 IPlatformByteStream::~IPlatformByteStream() = default;
@@ -50,7 +52,7 @@ std::uint32_t IPlatformByteStream::ReadBlock(unsigned char* buffer, std::uint32_
 }
 
 void IPlatformByteStream::SetPosition(std::uint32_t position) {
-  if (::fseeko(impl_->file, static_cast<off_t>(position), SEEK_SET) != 0) {
+  if (!dossik_internal::SeekTo(impl_->file, position)) {
     throw SystemFileError("seek in", impl_->path, errno);
   }
   impl_->position = position;

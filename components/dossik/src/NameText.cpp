@@ -5,6 +5,16 @@
 
 namespace dossik_internal {
 
+#if defined(_WIN32)
+
+// Windows names are UTF-16 already.
+UTF16String NameText(const std::filesystem::path& name) {
+  const std::wstring& units = name.native();
+  return UTF16String(units.begin(), units.end());
+}
+
+#else
+
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
@@ -62,5 +72,7 @@ UTF16String NameText(const std::filesystem::path& name) {
   }
   return text;
 }
+
+#endif
 
 }  // namespace dossik_internal

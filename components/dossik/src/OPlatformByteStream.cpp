@@ -2,17 +2,17 @@
 #include <cstdio>
 #include <exception>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "Dossik.h"
+#include "NativeFiles.h"
 #include "SystemErrors.h"
 
+using dossik_internal::RemoveFile;
 using dossik_internal::SystemFileError;
 
 struct OPlatformByteStream::Impl {
   std::filesystem::path target;
-  std::string temporary;
+  std::filesystem::path temporary;
   std::FILE* file = nullptr;  // null once committed or discarded
   bool failed = false;
   int exceptionsAtStart = 0;
@@ -22,29 +22,28 @@ struct OPlatformByteStream::Impl {
     if (file == nullptr) return;
     std::fclose(file);
     file = nullptr;
-    ::unlink(temporary.c_str());
+    RemoveFile(temporary);
   }
 
   // Makes the temporary file durable and moves it over the target.
   void Commit() {
-    const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+    const bool flushed = dossik_internal::FlushToDisk(file);
     const int flushError = errno;
     const bool closed = std::fclose(file) == 0;
     const int closeError = errno;
     file = nullptr;
     if (!flushed || !closed) {
-      ::unlink(temporary.c_str());
+      RemoveFile(temporary);
       throw SystemFileError("write", target, flushed ? closeError : flushError);
     }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-      const int error = errno;
-      ::unlink(temporary.c_str());
+    if (const std::error_code error = dossik_internal::MoveOverTarget(temporary, target)) {
+      RemoveFile(temporary);
       throw SystemFileError("replace", target, error);
     }
   }
 
   void Write(const unsigned char* data, std::uint32_t count) {
-    if (file == nullptr) throw FileError("cannot write '" + target.string() + "': the stream is closed", target);
+    if (file == nullptr) throw FileError("cannot write '" + dossik_internal::PathText(target) + "': the stream is closed", target);
     if (failed) return;  // a failed stream is discarded, so its later bytes cannot matter
     if (std::fwrite(data, 1, count, file) != count) {
       failed = true;
@@ -55,21 +54,8 @@ struct OPlatformByteStream::Impl {
 
 OPlatformByteStream::OPlatformByteStream(const File& file) : impl_(std::make_unique<Impl>()) {
   impl_->target = file.GetPath();
-  impl_->temporary = impl_->target.string() + ".tmp-XXXXXX";
-  const int descriptor = ::mkstemp(impl_->temporary.data());
-  if (descriptor < 0) throw SystemFileError("create a temporary file for", impl_->target, errno);
-  // A saved file keeps the permissions of the one it replaces; a new one gets
-  // the usual permissions of a document instead of mkstemp's private ones.
-  struct stat existing {};
-  const mode_t mode = ::stat(impl_->target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-  ::fchmod(descriptor, mode);
-  impl_->file = ::fdopen(descriptor, "wb");
-  if (impl_->file == nullptr) {
-    const int error = errno;
-    ::close(descriptor);
-    ::unlink(impl_->temporary.c_str());
-    throw SystemFileError("create a temporary file for", impl_->target, error);
-  }
+  impl_->file = dossik_internal::CreateTemporaryBeside(impl_->target, impl_->temporary);
+  if (impl_->file == nullptr) throw SystemFileError("create a temporary file for", impl_->target, errno);
   impl_->exceptionsAtStart = std::uncaught_exceptions();
 }
 

@@ -8,10 +8,15 @@ namespace dossik_internal {
 namespace {
 
 FileError Describe(const char* action, const std::filesystem::path& path, const std::string& reason) {
-  return FileError(std::string("cannot ") + action + " '" + path.string() + "': " + reason, path);
+  return FileError(std::string("cannot ") + action + " '" + PathText(path) + "': " + reason, path);
 }
 
 }  // namespace
+
+std::string PathText(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
 
 FileError SystemFileError(const char* action, const std::filesystem::path& path, int errorNumber) {
   return Describe(action, path, std::strerror(errorNumber));

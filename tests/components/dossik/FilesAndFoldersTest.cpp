@@ -20,32 +20,35 @@ std::vector<std::string> Names(Dir::FileIterator it, const Dir::FileIterator& en
 std::vector<std::string> Walk(const Dir& root, bool includeTopLevel, const std::filesystem::path& base) {
   std::vector<std::string> files;
   for (RecursiveFileIterator it(root, includeTopLevel); it != RecursiveFileIterator(); ++it) {
-    files.push_back(std::filesystem::relative(it->GetPath(), base).string());
+    files.push_back(std::filesystem::relative(it->GetPath(), base).generic_string());
     EXPECT_EQ(it.CurrentDir().GetPath(), it->GetPath().parent_path());
   }
   return files;
 }
 
 TEST(File, NameAndExtensionComeAsUtf16WithTheLeadingDot) {
-  const File file(std::filesystem::path("/strings/Menü.str"));
+  const File file(std::filesystem::path(u8"/strings/Menü.str"));
   EXPECT_EQ(file.GetName(), u"Menü.str");
   EXPECT_EQ(file.GetExtension(), u".str");
   EXPECT_EQ(File(std::filesystem::path("/strings/README")).GetExtension(), u"");
 }
 
+#if !defined(_WIN32)  // Windows names are UTF-16 and never fail to read
 TEST(File, NameThatIsNotUtf8ShowsReplacementCharacters) {
   const File file(std::filesystem::path(std::string("/x/a\xff.str")));
   EXPECT_EQ(file.GetName(), u"a\uFFFD.str");
 }
+#endif
 
 TEST(Dir, ListsFilesSortedByNameCodeUnitByCodeUnit) {
   testsupport::TempDir temp;
-  for (const char* name : {"b.str", "B.str", "a.str", "\xc3\xa9.str", "_.str"}) temp.Write(name, "x");
+  // Names that differ only in case would be one file on Windows.
+  for (const char8_t* name : {u8"b.str", u8"C.str", u8"a.str", u8"\u00e9.str", u8"_.str"}) temp.Write(name, "x");
   std::filesystem::create_directory(temp.Path() / "folder");
   const Dir dir(temp.Path());
   // Upper case sorts before "_" and lower case; U+00E9 after all of ASCII.
   EXPECT_THAT(Names(dir.BeginFiles(true), dir.EndFiles()),
-              ElementsAre("B.str", "_.str", "a.str", "b.str", "\xc3\xa9.str"));
+              ElementsAre("C.str", "_.str", "a.str", "b.str", "\xc3\xa9.str"));
 }
 
 TEST(Dir, ListsSubFoldersOnlyWhenAskedTo) {
@@ -90,12 +93,14 @@ TEST(RecursiveFileIterator, LeavesOutTopLevelFilesWhenAsked) {
   EXPECT_THAT(Walk(Dir(temp.Path()), false, temp.Path()), ElementsAre("m/z.txt"));
 }
 
+#if !defined(_WIN32)  // the Windows runtime of the tests makes no folder links
 TEST(RecursiveFileIterator, DoesNotFollowLinksIntoFolders) {
   testsupport::TempDir temp;
   temp.Write("d/f.txt", "x");
   std::filesystem::create_directory_symlink(temp.Path(), temp.Path() / "d" / "loop");
   EXPECT_THAT(Walk(Dir(temp.Path()), true, temp.Path()), ElementsAre("d/f.txt"));
 }
+#endif
 
 TEST(RecursiveFileIterator, FolderWithoutFilesEqualsTheEndValue) {
   testsupport::TempDir temp;

@@ -94,6 +94,7 @@ TEST(OPlatformByteStream, MarkedFailedLeavesTheOldFile) {
   EXPECT_EQ(EntryCount(temp.Path()), 1u);
 }
 
+#if !defined(_WIN32)
 TEST(OPlatformByteStream, KeepsThePermissionsOfTheFileItReplaces) {
   testsupport::TempDir temp;
   const auto path = temp.Write("doc.bin", "old");
@@ -103,6 +104,7 @@ TEST(OPlatformByteStream, KeepsThePermissionsOfTheFileItReplaces) {
   ASSERT_EQ(::stat(path.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
+#endif
 
 TEST(OPlatformByteStream, CloseReportsATargetThatCannotBeReplaced) {
   testsupport::TempDir temp;

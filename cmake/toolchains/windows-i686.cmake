@@ -1,0 +1,17 @@
+# Cross build for 32-bit Windows with Debian's mingw-w64 compilers. The -posix
+# variants are used because the tests need std::mutex and std::thread.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86)
+
+set(SUITE_MINGW_PREFIX i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${SUITE_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${SUITE_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${SUITE_MINGW_PREFIX}-windres)
+set(CMAKE_DLLTOOL ${SUITE_MINGW_PREFIX}-dlltool)
+set(CMAKE_OBJDUMP ${SUITE_MINGW_PREFIX}-objdump)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${SUITE_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
