@@ -8,8 +8,6 @@
 
 set(SUITE_WINDOWS_DEPS_DIR ${PROJECT_SOURCE_DIR}/build/_deps CACHE PATH
   "Sources fetched by scripts/install-windows-deps.sh")
-set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_link_options(-shared-libgcc)
 
 # Expat, from Debian's source package, linked statically into QURParser.dll.
@@ -17,10 +15,9 @@ set(expat_source ${SUITE_WINDOWS_DEPS_DIR}/expat-2.5.0/expat)
 if(NOT EXISTS ${expat_source}/CMakeLists.txt)
   message(FATAL_ERROR "Expat's sources are missing from ${expat_source}: run scripts/install-windows-deps.sh")
 endif()
-foreach(option TOOLS EXAMPLES TESTS DOCS PKGCONFIG SHARED_LIBS)
-  set(EXPAT_BUILD_${option} OFF CACHE BOOL "" FORCE)
+foreach(option BUILD_TOOLS BUILD_EXAMPLES BUILD_TESTS BUILD_DOCS BUILD_PKGCONFIG SHARED_LIBS)
+  set(EXPAT_${option} OFF CACHE BOOL "" FORCE)
 endforeach()
-set(EXPAT_SHARED_LIBS OFF CACHE BOOL "" FORCE)
 add_subdirectory(${expat_source} ${CMAKE_BINARY_DIR}/_deps/expat EXCLUDE_FROM_ALL SYSTEM)
 add_library(EXPAT::EXPAT ALIAS expat)
 
@@ -28,15 +25,6 @@ add_library(EXPAT::EXPAT ALIAS expat)
 if(SUITE_BUILD_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/_deps/googletest EXCLUDE_FROM_ALL SYSTEM)
-endif()
-
-# CLI11 is header-only: its headers, and nothing else of /usr/include.
-find_path(SUITE_CLI11_HEADER_DIR CLI/CLI.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH NO_DEFAULT_PATH)
-if(SUITE_CLI11_HEADER_DIR)
-  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/_deps/cli11)
-  file(CREATE_LINK ${SUITE_CLI11_HEADER_DIR}/CLI ${CMAKE_BINARY_DIR}/_deps/cli11/CLI SYMBOLIC)
-  add_library(CLI11::CLI11 INTERFACE IMPORTED)
-  target_include_directories(CLI11::CLI11 SYSTEM INTERFACE ${CMAKE_BINARY_DIR}/_deps/cli11)
 endif()
 
 # The GCC runtime DLLs our modules import.

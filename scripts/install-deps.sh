@@ -12,12 +12,8 @@ packages=(
   unicode-data valgrind
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
+source "$(dirname "$0")/missing-packages.sh"
+mapfile -t missing < <(missing_packages "${packages[@]}")
 
 if ((${#missing[@]} == 0)); then
   exit 0

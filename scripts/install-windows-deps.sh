@@ -12,12 +12,8 @@ packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 goo
 deps_dir=build/_deps
 expat_dir=$deps_dir/expat-2.5.0
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
+source scripts/missing-packages.sh
+mapfile -t missing < <(missing_packages "${packages[@]}")
 
 need_root() {
   if [[ $(id -u) -ne 0 ]]; then
@@ -88,11 +84,10 @@ runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 if ! runs_32bit; then
   need_root "let qemu-user run 32-bit programs"
   echo "This kernel runs no 32-bit programs: Wine's 32-bit half will run under qemu-user"
-  for package in qemu-user-static gcc-multilib; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-      DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$package"
-    fi
-  done
+  mapfile -t missing < <(missing_packages qemu-user-static gcc-multilib)
+  if ((${#missing[@]} > 0)); then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
   [[ -e $binfmt/register ]] || mount -t binfmt_misc binfmt_misc "$binfmt"
   if [[ ! -e $binfmt/qemu-i386 ]]; then
     echo ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \

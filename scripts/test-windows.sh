@@ -3,11 +3,9 @@
 # Windows DLLs (windows-i686 preset) and runs every test executable under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The install fails loudly where Wine's 32-bit half cannot run at all, and the
+# first test, wine.starts_a_program, where Wine cannot start a program.
 scripts/install-windows-deps.sh
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  echo "error: Wine cannot start a 32-bit program on this machine; the Windows tests cannot run" >&2
-  exit 1
-fi
 cmake --preset windows-i686 >/dev/null
 cmake --build --preset windows-i686
 ctest --preset windows-i686 "$@"
