@@ -1,5 +1,6 @@
 # What a cross build for Windows needs beyond the compilers: dependencies built
-# from source, the GCC runtime DLLs beside our own, and Wine to run the tests.
+# from source (Expat, zlib, libpng, GoogleTest), the GCC runtime DLLs beside
+# our own, and Wine to run the tests.
 #
 # Every DLL and executable lands in one folder (bin/), because Windows, and so
 # Wine, looks for a program's DLLs beside it. The GCC runtime stays shared:
@@ -11,7 +12,7 @@ set(SUITE_WINDOWS_DEPS_DIR ${PROJECT_SOURCE_DIR}/build/_deps CACHE PATH
 add_link_options(-shared-libgcc)
 
 # Expat, from Debian's source package, linked statically into QURParser.dll.
-set(expat_source ${SUITE_WINDOWS_DEPS_DIR}/expat-2.5.0/expat)
+set(expat_source ${SUITE_WINDOWS_DEPS_DIR}/expat/expat)
 if(NOT EXISTS ${expat_source}/CMakeLists.txt)
   message(FATAL_ERROR "Expat's sources are missing from ${expat_source}: run scripts/install-windows-deps.sh")
 endif()
@@ -20,6 +21,15 @@ foreach(option BUILD_TOOLS BUILD_EXAMPLES BUILD_TESTS BUILD_DOCS BUILD_PKGCONFIG
 endforeach()
 add_subdirectory(${expat_source} ${CMAKE_BINARY_DIR}/_deps/expat EXCLUDE_FROM_ALL SYSTEM)
 add_library(EXPAT::EXPAT ALIAS expat)
+
+include(WindowsPng)
+
+# CLI11 is made of headers only: the host's copy serves the cross build too.
+# It gets a folder of its own, so that no other host header can be found
+# through it.
+file(COPY /usr/include/CLI DESTINATION ${CMAKE_BINARY_DIR}/_deps/cli11/include)
+add_library(CLI11::CLI11 INTERFACE IMPORTED)
+target_include_directories(CLI11::CLI11 SYSTEM INTERFACE ${CMAKE_BINARY_DIR}/_deps/cli11/include)
 
 # GoogleTest, from the sources Debian ships in /usr/src/googletest.
 if(SUITE_BUILD_TESTS)

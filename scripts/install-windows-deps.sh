@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the 32-bit Windows cross build needs: the mingw-w64 i686
-# compilers, Wine with its 32-bit half, and Expat's sources from Debian's
-# source package (GoogleTest's sources come with libgtest-dev). Packages already
-# present are left alone; the Expat sources are fetched once into build/_deps.
+# compilers, Wine with its 32-bit half, and the sources of Expat, zlib and
+# libpng from Debian's source packages (GoogleTest's sources come with
+# googletest). Packages already present are left alone; the sources are
+# fetched once into build/_deps.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +11,6 @@ scripts/install-deps.sh
 
 packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 googletest xz-utils)
 deps_dir=build/_deps
-expat_dir=$deps_dir/expat-2.5.0
 
 source scripts/missing-packages.sh
 mapfile -t missing < <(missing_packages "${packages[@]}")
@@ -36,7 +36,7 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SOURCES
 }
 
-updated=0
+lists_updated=0
 if ((${#missing[@]} > 0)); then
   need_root "install: ${missing[*]}"
   echo "Installing: ${missing[*]}"
@@ -46,35 +46,48 @@ if ((${#missing[@]} > 0)); then
   export DEBIAN_FRONTEND=noninteractive
   add_deb_src
   apt-get update -qq
-  updated=1
+  lists_updated=1
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [[ ! -f $expat_dir/expat/lib/expat.h ]]; then
+# fetch_debian_source <source package>: unpacks Debian's sources of a package
+# into build/_deps/<source package>, with Debian's own patches on top of the
+# upstream release. A folder holding a finished unpack is kept as it is.
+fetch_debian_source() {
+  local package=$1 dir=$deps_dir/$1
+  [[ -f $dir/.unpacked ]] && return 0
   add_deb_src
-  if ((updated == 0)); then
-    need_root "refresh the package lists for Expat's sources"
+  if ((lists_updated == 0)); then
+    need_root "refresh the package lists for Debian's sources"
     apt-get update -qq
+    lists_updated=1
   fi
   mkdir -p "$deps_dir/download"
-  (cd "$deps_dir/download" && apt-get source --download-only expat)
-  tarball=$(ls "$deps_dir"/download/expat_2.5.0.orig.tar.* | head -n 1)
-  rm -rf "$expat_dir"
-  mkdir -p "$expat_dir"
-  tar -xf "$tarball" -C "$expat_dir" --strip-components=1
-  # Debian's own fixes to 2.5.0 go on top of the upstream release.
-  debian_tarball=$(ls "$deps_dir"/download/expat_2.5.0-*.debian.tar.* | head -n 1)
-  tar -xf "$debian_tarball" -C "$expat_dir"
-  if [[ -f $expat_dir/debian/patches/series ]]; then
-    while read -r patch; do
+  (cd "$deps_dir/download" && apt-get source --download-only "$package")
+  local upstream debian
+  upstream=$(ls "$deps_dir"/download/"${package}"_*.orig.tar.* | sort -V | tail -n 1)
+  debian=$(ls "$deps_dir"/download/"${package}"_*.debian.tar.* | sort -V | tail -n 1)
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  tar -xf "$upstream" -C "$dir" --strip-components=1
+  tar -xf "$debian" -C "$dir"
+  if [[ -f $dir/debian/patches/series ]]; then
+    while read -r patch _; do
       [[ -z $patch || $patch == \#* ]] && continue
-      patch -d "$expat_dir" -p1 --quiet <"$expat_dir/debian/patches/$patch"
-    done <"$expat_dir/debian/patches/series"
+      patch -d "$dir" -p1 --quiet <"$dir/debian/patches/$patch"
+    done <"$dir/debian/patches/series"
   fi
-  # Those fixes test `XML_DTD == 1`, as Debian's autotools build defines it;
-  # the CMake build's configuration header must say the same.
-  sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' "$expat_dir/expat/expat_config.h.cmake"
-fi
+  touch "$dir/.unpacked"
+}
+
+fetch_debian_source expat
+# Debian's fixes test `XML_DTD == 1`, as its autotools build defines it; the
+# CMake build's configuration header must say the same.
+sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' "$deps_dir/expat/expat/expat_config.h.cmake"
+# zlib and libpng, for the command-line tool's PNG files.
+fetch_debian_source zlib
+fetch_debian_source libpng1.6
+
 # Wine's 32-bit half is a 32-bit Linux program. Where the kernel runs no 32-bit
 # code (IA-32 emulation switched off), qemu-user runs it through binfmt_misc,
 # with a small shim that lets Wine place its memory where it asks.
@@ -105,4 +118,4 @@ if [[ -e $binfmt/qemu-i386 && ! -f $shim_dir/lib/i386-linux-gnu/libwine-mmap-shi
   gcc -m32 -O2 -fPIC -shared scripts/wine/wine-mmap-shim.c -o "$shim_dir/lib/i386-linux-gnu/libwine-mmap-shim.so" -ldl -lpthread
   echo | gcc -x c -shared -o "$shim_dir/lib/x86_64-linux-gnu/libwine-mmap-shim.so" -
 fi
-echo "Windows cross-build dependencies are in place (Expat sources: $expat_dir)"
+echo "Windows cross-build dependencies are in place (sources in $deps_dir)"
