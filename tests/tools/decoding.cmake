@@ -3,27 +3,27 @@ set(decoding_examples ${PROJECT_SOURCE_DIR}/examples/text)
 
 foreach(form utf8 utf8-bom utf16le-bom utf16be-bom)
   add_test(NAME tools.decode.${form}_prints_the_text_as_utf8
-    COMMAND $<TARGET_FILE:atelier> decode ${decoding_examples}/${form}.txt)
+    COMMAND ${atelier} decode ${decoding_examples}/${form}.txt)
   set_tests_properties(tools.decode.${form}_prints_the_text_as_utf8 PROPERTIES
     LABELS tools PASS_REGULAR_EXPRESSION "^Grüße aus Köln — Привет из Москвы — こんにちは東京 — Καλημέρα 😀\nSecond line: naïve café, 5 €.\n$")
 endforeach()
 
 add_test(NAME tools.decode.fault_names_the_fault_and_where_it_starts
-  COMMAND $<TARGET_FILE:atelier> decode ${decoding_examples}/malformed-utf8.txt)
+  COMMAND ${atelier} decode ${decoding_examples}/malformed-utf8.txt)
 set_tests_properties(tools.decode.fault_names_the_fault_and_where_it_starts PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "malformed-utf8.txt: overlong or malformed UTF-8 sequence at byte 23")
 
 add_test(NAME tools.decode.fault_keeps_the_text_decoded_before_it
-  COMMAND sh -c "\"$1\" decode \"$2\" \"$3\" 2>/dev/null" sh $<TARGET_FILE:atelier>
+  COMMAND sh -c "\"$1\" decode \"$2\" \"$3\" 2>/dev/null" sh ${atelier}
     ${decoding_examples}/utf8.txt ${decoding_examples}/malformed-utf8.txt)
 set_tests_properties(tools.decode.fault_keeps_the_text_decoded_before_it PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "naïve café, 5 €.\nRead up to here: café ")
 
 add_test(NAME tools.decode.fault_exits_with_1
-  COMMAND $<TARGET_FILE:atelier> decode ${decoding_examples}/malformed-utf8.txt)
+  COMMAND ${atelier} decode ${decoding_examples}/malformed-utf8.txt)
 set_tests_properties(tools.decode.fault_exits_with_1 PROPERTIES LABELS tools WILL_FAIL TRUE)
 
 add_test(NAME tools.decode.missing_file_is_reported
-  COMMAND $<TARGET_FILE:atelier> decode ${decoding_examples}/no-such-file.txt)
+  COMMAND ${atelier} decode ${decoding_examples}/no-such-file.txt)
 set_tests_properties(tools.decode.missing_file_is_reported PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "cannot open '.*no-such-file.txt': No such file or directory")

@@ -5,13 +5,13 @@ set(images_colors 1E2846,6E5078,F0A064,FFF0C8)
 file(MAKE_DIRECTORY ${images_out})
 
 add_test(NAME tools.images.reduce_writes_an_indexed_png
-  COMMAND $<TARGET_FILE:atelier> matte reduce ${images_sample} ${images_out}/matte.png --colors ${images_colors})
+  COMMAND ${atelier} matte reduce ${images_sample} ${images_out}/matte.png --colors ${images_colors})
 set_tests_properties(tools.images.reduce_writes_an_indexed_png PROPERTIES
   LABELS tools FIXTURES_SETUP images_matte
   PASS_REGULAR_EXPRESSION "^wrote .*matte.png: 320 x 240 pixels in four colours 1E2846,6E5078,F0A064,FFF0C8\n$")
 
 add_test(NAME tools.images.expand_reads_the_indices_back
-  COMMAND $<TARGET_FILE:atelier> matte expand ${images_out}/matte.png ${images_out}/expanded.png
+  COMMAND ${atelier} matte expand ${images_out}/matte.png ${images_out}/expanded.png
           --colors 000000,555555,AAAAAA,FFFFFF)
 set_tests_properties(tools.images.expand_reads_the_indices_back PROPERTIES
   LABELS tools FIXTURES_REQUIRED images_matte
@@ -19,23 +19,23 @@ set_tests_properties(tools.images.expand_reads_the_indices_back PROPERTIES
 
 add_test(NAME tools.images.expand_refuses_a_true_colour_png
   COMMAND sh -c "\"$1\" matte expand \"$2\" \"$3\" --colors ${images_colors}; echo exit=$?"
-          sh $<TARGET_FILE:atelier> ${images_sample} ${images_out}/refused.png)
+          sh ${atelier} ${images_sample} ${images_out}/refused.png)
 set_tests_properties(tools.images.expand_refuses_a_true_colour_png PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "not a palette \\(indexed\\) PNG\nexit=1")
 
 add_test(NAME tools.images.malformed_colours_are_refused
   COMMAND sh -c "\"$1\" matte reduce \"$2\" \"$3\" --colors 1E2846,6E5078,F0A06; echo exit=$?"
-          sh $<TARGET_FILE:atelier> ${images_sample} ${images_out}/refused.png)
+          sh ${atelier} ${images_sample} ${images_out}/refused.png)
 set_tests_properties(tools.images.malformed_colours_are_refused PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "takes four colours RRGGBB,RRGGBB,RRGGBB,RRGGBB.*\nexit=2")
 
 add_test(NAME tools.images.matte_help_names_the_colours_option
-  COMMAND $<TARGET_FILE:atelier> matte reduce --help)
+  COMMAND ${atelier} matte reduce --help)
 set_tests_properties(tools.images.matte_help_names_the_colours_option PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "--colors")
 
 add_test(NAME tools.images.pack_stores_size_and_pixels
-  COMMAND $<TARGET_FILE:atelier> image pack ${images_sample} ${images_out}/packed.bin)
+  COMMAND ${atelier} image pack ${images_sample} ${images_out}/packed.bin)
 set_tests_properties(tools.images.pack_stores_size_and_pixels PROPERTIES
   LABELS tools FIXTURES_SETUP images_packed
   PASS_REGULAR_EXPRESSION "^wrote .*packed.bin: 320 x 240 pixels, 307208 bytes\n$")
@@ -43,18 +43,18 @@ set_tests_properties(tools.images.pack_stores_size_and_pixels PROPERTIES
 # Unpacking and packing again must give the same bytes: nothing is lost either way.
 add_test(NAME tools.images.unpack_then_pack_gives_the_same_bytes
   COMMAND sh -c "\"$1\" image unpack \"$2/packed.bin\" \"$2/unpacked.png\" && \"$1\" image pack \"$2/unpacked.png\" \"$2/repacked.bin\" && cmp \"$2/packed.bin\" \"$2/repacked.bin\" && echo identical"
-          sh $<TARGET_FILE:atelier> ${images_out})
+          sh ${atelier} ${images_out})
 set_tests_properties(tools.images.unpack_then_pack_gives_the_same_bytes PROPERTIES
   LABELS tools FIXTURES_REQUIRED images_packed PASS_REGULAR_EXPRESSION "identical\n$")
 
 add_test(NAME tools.images.unpack_refuses_a_truncated_image
   COMMAND sh -c "head -c 100 \"$2/packed.bin\" > \"$2/short.bin\"; \"$1\" image unpack \"$2/short.bin\" \"$2/short.png\"; echo exit=$?"
-          sh $<TARGET_FILE:atelier> ${images_out})
+          sh ${atelier} ${images_out})
 set_tests_properties(tools.images.unpack_refuses_a_truncated_image PROPERTIES
   LABELS tools FIXTURES_REQUIRED images_packed
   PASS_REGULAR_EXPRESSION "stored image size 320 x 240 needs 307200 bytes of pixels, but the stream holds only 92\nexit=1")
 
 add_test(NAME tools.images.demo_reduces_the_sample_photograph
-  COMMAND $<TARGET_FILE:atelier> demo)
+  COMMAND ${atelier} demo)
 set_tests_properties(tools.images.demo_reduces_the_sample_photograph PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "reduced .*lakeside.png \\(320 x 240\\) to four colours:.*result: [^\n]*lakeside-four-colors.png")

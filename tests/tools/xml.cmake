@@ -3,28 +3,28 @@ set(xml_examples ${PROJECT_SOURCE_DIR}/examples/xml)
 set(settings_examples ${PROJECT_SOURCE_DIR}/examples/settings)
 
 add_test(NAME atelier_xml_prints_the_tree_with_reserved_characters_escaped
-  COMMAND $<TARGET_FILE:atelier> xml ${xml_examples}/note.xml)
+  COMMAND ${atelier} xml ${xml_examples}/note.xml)
 set_tests_properties(atelier_xml_prints_the_tree_with_reserved_characters_escaped PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "^<\\?xml version='1.0'\\?><note lang=\"en\" title=\"R&amp;D &quot;notes&quot;\">\n  <to>Zo&amp;#235;\\|Zoë</to>")
 
 add_test(NAME atelier_xml_reports_the_status_of_a_broken_file
-  COMMAND sh -c "\"$<TARGET_FILE:atelier>\" xml \"$0\" 2>&1; echo \"exit=$?\"" ${xml_examples}/broken.xml)
+  COMMAND sh -c "\"${atelier}\" xml \"$0\" 2>&1; echo \"exit=$?\"" ${xml_examples}/broken.xml)
 set_tests_properties(atelier_xml_reports_the_status_of_a_broken_file PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "broken\\.xml: XMLParseTagMismatch\nexit=1\n$")
 
 add_test(NAME atelier_plist_show_prints_kinds_as_an_indented_tree
-  COMMAND $<TARGET_FILE:atelier> plist show ${settings_examples}/app-settings.xml)
+  COMMAND ${atelier} plist show ${settings_examples}/app-settings.xml)
 set_tests_properties(atelier_plist_show_prints_kinds_as_an_indented_tree PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "^Author \\(ustring\\): \"Zoë Ångström\"\nAutoSave \\(bool\\): true\nRecentFiles \\(string\\[\\]\\): \\[\"/home/zoe/poster.atl\", \"/home/zoe/R&D notes.atl\"\\]\nWindow \\(list\\)\n  Height \\(u32\\): 720\n  Left \\(i32\\): -8\n  Width \\(u32\\): 1280\nZoom \\(ustring\\): \"1.25\"\n$")
 
 add_test(NAME atelier_plist_get_prints_scalars_and_arrays_plainly
-  COMMAND sh -c "\"$<TARGET_FILE:atelier>\" plist get \"$0\" Window/Left && \"$<TARGET_FILE:atelier>\" plist get \"$0\" RecentFiles && \"$<TARGET_FILE:atelier>\" plist get \"$0\" AutoSave"
+  COMMAND sh -c "\"${atelier}\" plist get \"$0\" Window/Left && \"${atelier}\" plist get \"$0\" RecentFiles && \"${atelier}\" plist get \"$0\" AutoSave"
           ${settings_examples}/app-settings.xml)
 set_tests_properties(atelier_plist_get_prints_scalars_and_arrays_plainly PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "^-8\n/home/zoe/poster.atl\n/home/zoe/R&D notes.atl\ntrue\n$")
 
 add_test(NAME atelier_plist_get_fails_for_an_absent_key
-  COMMAND sh -c "\"$<TARGET_FILE:atelier>\" plist get \"$0\" Window/Depth 2>&1; echo \"exit=$?\""
+  COMMAND sh -c "\"${atelier}\" plist get \"$0\" Window/Depth 2>&1; echo \"exit=$?\""
           ${settings_examples}/app-settings.xml)
 set_tests_properties(atelier_plist_get_fails_for_an_absent_key PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "no key Window/Depth in [^\n]*\nexit=1\n$")
@@ -37,17 +37,17 @@ add_test(NAME atelier_plist_set_creates_changes_and_refuses
     \"$a\" plist set \"$f\" Width u16 70000 2>&1 || echo refused-value
     \"$a\" plist get \"$f\" Window/Size; \"$a\" plist get \"$f\" Name
     \"$a\" plist get \"$f\" Width 2>&1 || echo absent"
-          $<TARGET_FILE:atelier>)
+          ${atelier})
 set_tests_properties(atelier_plist_set_creates_changes_and_refuses PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "Name holds a ustring value, not a sub-list[^\n]*\nrefused-sub\n[^\n]*'70000' is not a valid u16 value[^\n]*\nrefused-value\n3\n70\nA<B\n[^\n]*no key Width[^\n]*\nabsent\n$")
 
 add_test(NAME atelier_plist_set_never_overwrites_a_damaged_file
   COMMAND sh -c "f=$(mktemp -d)/d.xml; cp \"$1\" \"$f\"; \"$0\" plist set \"$f\" Author ustring x 2>&1; echo \"exit=$?\"; cmp \"$1\" \"$f\" && echo unchanged"
-          $<TARGET_FILE:atelier> ${settings_examples}/damaged-settings.xml)
+          ${atelier} ${settings_examples}/damaged-settings.xml)
 set_tests_properties(atelier_plist_set_never_overwrites_a_damaged_file PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "is damaged [^\n]*left untouched\nexit=1\nunchanged\n$")
 
 add_test(NAME atelier_demo_changes_a_setting_and_saves_it
-  COMMAND $<TARGET_FILE:atelier> demo)
+  COMMAND ${atelier} demo)
 set_tests_properties(atelier_demo_changes_a_setting_and_saves_it PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "Window/Width 1280 -> 1920, saved to a temporary file:\n<\\?xml version='1.0' encoding='UTF-8'\\?>\n<prop.map>\n<prop.list>\n<prop.pair>\n<key>Author</key>\n<ustring>Zoë Ångström</ustring>")

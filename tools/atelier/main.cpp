@@ -2,15 +2,26 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "CommandRegistry.h"
+#include "platform/ProgramText.h"
 
 int main(int argc, char** argv) {
+  platform::UseUTF8StandardStreams();
+  const std::vector<std::string> arguments = platform::ProgramArgumentsAsUTF8(argc, argv);
+  std::vector<const char*> argumentTexts;
+  for (const std::string& argument : arguments) argumentTexts.push_back(argument.c_str());
+
   CLI::App app{"atelier: text, document and image services of the suite on your own files"};
   app.require_subcommand(1);
+  // Options are spelt the same everywhere; on Windows too, an argument such as
+  // "/notes/a.xml" is a path, not an option.
+  app.allow_windows_style_options(false);
   for (const auto& addCommand : atelier::RegisteredCommands()) addCommand(app);
   try {
-    app.parse(argc, argv);
+    app.parse(static_cast<int>(argumentTexts.size()), argumentTexts.data());
   } catch (const CLI::ParseError& e) {
     return app.exit(e);
   } catch (const atelier::CommandFailure& failure) {

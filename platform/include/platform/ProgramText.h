@@ -1,0 +1,26 @@
+// A program's command line and standard streams as UTF-8 text.
+//
+// On Linux a program gets its arguments as the bytes it was given and its
+// standard streams pass bytes through, so both functions change nothing. On
+// Windows, argv holds the arguments in the ANSI code page, which cannot hold
+// every name or text, and the C runtime turns "\n" into "\r\n" on the way
+// out; these functions read the wide command line instead and put the streams
+// in binary mode, so a program reads and writes exactly the UTF-8 it means.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "AtelierPlatformExport.h"
+
+namespace platform {
+
+// The program's arguments, program name first, as UTF-8. `argc` and `argv`
+// are main's; Windows ignores them in favour of the wide command line.
+PLATFORM_EXPORT std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char** argv);
+
+// Makes standard input, output and error carry bytes unchanged and, while the
+// program runs, lets a console it writes to show that output as UTF-8.
+PLATFORM_EXPORT void UseUTF8StandardStreams();
+
+}  // namespace platform
