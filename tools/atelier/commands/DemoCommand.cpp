@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "CommandRegistry.h"
+#include "PathArguments.h"
 
 namespace atelier {
 namespace {
@@ -12,12 +13,12 @@ void AddDemoCommand(CLI::App& app) {
   auto* command = app.add_subcommand("demo", "Run every library on the sample data in examples/");
   auto examples = std::make_shared<std::string>(ATELIER_EXAMPLES_DIR);
   command->add_option("--examples", *examples, "Folder with the sample data")
-      ->check(CLI::ExistingDirectory);
+      ->check(ExistingFolder());
   command->callback([examples] {
     bool allPassed = true;
     for (const auto& demoPart : RegisteredDemoParts()) {
       std::cout << "== " << demoPart.title << " ==\n";
-      if (!demoPart.part(std::cout, *examples)) {
+      if (!demoPart.part(std::cout, PathFromUTF8(*examples))) {
         allPassed = false;
         std::cout << "(this part failed)\n";
       }

@@ -8,6 +8,7 @@
 
 #include "CommandRegistry.h"
 #include "Dossik.h"
+#include "PathArguments.h"
 #include "PixmoraUtils.h"
 #include "PngFiles.h"
 
@@ -20,9 +21,9 @@ struct ConversionPaths {
 };
 
 void Pack(const ConversionPaths& paths) {
-  const PmImage image = ReadTrueColorPng(paths.input);
+  const PmImage image = ReadTrueColorPng(PathFromUTF8(paths.input));
   {
-    OPlatformByteStream file{File(paths.output)};
+    OPlatformByteStream file{File(PathFromUTF8(paths.output))};
     OBufferedByteStream out(file, 32768, 4096);
     out << image;
   }
@@ -32,7 +33,7 @@ void Pack(const ConversionPaths& paths) {
 
 void Unpack(const ConversionPaths& paths) {
   PmImage image;
-  IPlatformByteStream file{File(paths.input)};
+  IPlatformByteStream file{File(PathFromUTF8(paths.input))};
   IBufferedByteStream in(file, 32768, 4096);
   try {
     in >> image;
@@ -46,14 +47,14 @@ void Unpack(const ConversionPaths& paths) {
                              " bytes follow the stored image",
                          1};
   }
-  WriteTrueColorPng(paths.output, image);
+  WriteTrueColorPng(PathFromUTF8(paths.output), image);
   std::cout << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
 }
 
 CLI::App* AddConversion(CLI::App& image, const char* name, const char* description, const char* inputText,
                         const char* outputText, ConversionPaths& paths) {
   auto* command = image.add_subcommand(name, description);
-  command->add_option("IN", paths.input, inputText)->required()->check(CLI::ExistingFile);
+  command->add_option("IN", paths.input, inputText)->required()->check(ExistingFile());
   command->add_option("OUT", paths.output, outputText)->required();
   return command;
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "CommandRegistry.h"
+#include "PathArguments.h"
 #include "PixmoraUtils.h"
 #include "PngFiles.h"
 
@@ -44,7 +45,7 @@ struct MatteOptions {
 
 CLI::App* AddConversion(CLI::App& matte, const char* name, const char* description, MatteOptions& options) {
   auto* command = matte.add_subcommand(name, description);
-  command->add_option("IN", options.input, "Input PNG")->required()->check(CLI::ExistingFile);
+  command->add_option("IN", options.input, "Input PNG")->required()->check(ExistingFile());
   command->add_option("OUT", options.output, "Output PNG")->required();
   command->add_option("--colors", options.colors, "The four colours of indices 0 to 3: RRGGBB,RRGGBB,RRGGBB,RRGGBB")
       ->required();
@@ -53,20 +54,20 @@ CLI::App* AddConversion(CLI::App& matte, const char* name, const char* descripti
 
 void Reduce(const MatteOptions& options) {
   const Palette palette = ParsePalette(options.colors);
-  const PmImage image = ReadTrueColorPng(options.input);
+  const PmImage image = ReadTrueColorPng(PathFromUTF8(options.input));
   PmMatte matte(image.GetSize());
   ReduceToFourColors(image, matte, palette[0], palette[1], palette[2], palette[3]);
-  WriteIndexedPng(options.output, matte, palette);
+  WriteIndexedPng(PathFromUTF8(options.output), matte, palette);
   std::cout << "wrote " << options.output << ": " << image.GetSize().x << " x " << image.GetSize().y
             << " pixels in four colours " << options.colors << '\n';
 }
 
 void Expand(const MatteOptions& options) {
   const Palette palette = ParsePalette(options.colors);
-  const PmMatte matte = ReadIndexedPng(options.input);
+  const PmMatte matte = ReadIndexedPng(PathFromUTF8(options.input));
   PmImage image(matte.GetSize());
   ExpandToTrueColor(matte, image, palette[0], palette[1], palette[2], palette[3]);
-  WriteTrueColorPng(options.output, image);
+  WriteTrueColorPng(PathFromUTF8(options.output), image);
   std::cout << "wrote " << options.output << ": " << matte.GetSize().x << " x " << matte.GetSize().y
             << " true-colour pixels\n";
 }

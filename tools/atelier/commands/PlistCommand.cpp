@@ -21,6 +21,7 @@
 
 #include "Arborix.h"
 #include "CommandRegistry.h"
+#include "PathArguments.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -92,7 +93,7 @@ struct LoadedFile {
 };
 
 void Load(const std::string& path, LoadedFile& loaded) {
-  File file(path);
+  File file(PathFromUTF8(path));
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, false, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
@@ -318,7 +319,7 @@ void SetCommand(const std::string& path, const std::string& keyPath, const std::
                 const std::vector<std::string>& values) {
   XMLEntryExit connection;
   LoadedFile loaded;
-  if (std::filesystem::exists(path)) Load(path, loaded);
+  if (std::filesystem::exists(PathFromUTF8(path))) Load(path, loaded);
   const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
   PropList* list = &loaded.list;
   for (std::size_t index = 0; index + 1 < keys.size(); ++index) {
@@ -332,7 +333,7 @@ void SetCommand(const std::string& path, const std::string& keyPath, const std::
   }
   SetValue(*list, keys.back(), kind, values);
   try {
-    PropListUtils::SavePropList(File(path), loaded.list);
+    PropListUtils::SavePropList(File(PathFromUTF8(path)), loaded.list);
   } catch (const std::invalid_argument& refused) {
     throw CommandFailure{std::string(refused.what()) + "; " + path + " was left untouched", 1};
   }
@@ -351,12 +352,12 @@ void AddPlistCommand(CLI::App& app) {
   auto args = std::make_shared<Arguments>();
 
   auto* show = plist->add_subcommand("show", "Print the list in FILE as an indented tree with each value's kind");
-  show->add_option("FILE", args->file, "Property-list file")->required()->check(CLI::ExistingFile);
+  show->add_option("FILE", args->file, "Property-list file")->required()->check(ExistingFile());
   show->callback([args] { ShowCommand(args->file); });
 
   auto* get = plist->add_subcommand(
       "get", "Print the value at KEYPATH: a scalar as text, an array one element per line, a sub-list as a tree");
-  get->add_option("FILE", args->file, "Property-list file")->required()->check(CLI::ExistingFile);
+  get->add_option("FILE", args->file, "Property-list file")->required()->check(ExistingFile());
   get->add_option("KEYPATH", args->keyPath, "Keys of nested sub-lists joined by '/'")->required();
   get->callback([args] { GetCommand(args->file, args->keyPath); });
 

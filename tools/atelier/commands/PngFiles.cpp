@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Dossik.h"
+#include "PathArguments.h"
 
 namespace atelier {
 namespace {
@@ -55,7 +56,7 @@ void WriteToStream(png_structp png, png_bytep data, png_size_t length) {
 void FlushNothing(png_structp) {}
 
 std::runtime_error PngError(const std::filesystem::path& path, const char* message) {
-  return std::runtime_error(path.string() + ": " + message);
+  return std::runtime_error(PathText(path) + ": " + message);
 }
 
 // A bound on what one file may ask us to allocate: 16384 x 16384 pixels.
@@ -197,7 +198,7 @@ void WriteIndexedPng(const std::filesystem::path& path, const PmMatte& matte,
   const auto size = matte.GetSize();
   std::vector<unsigned char> bytes(matte.begin().Address(), matte.end().Address());
   for (const auto value : bytes) {
-    if (value > 3) throw std::invalid_argument(path.string() + ": matte value above 3");
+    if (value > 3) throw std::invalid_argument(PathText(path) + ": matte value above 3");
   }
   png_color colors[4];
   for (int k = 0; k < 4; ++k) {

@@ -12,6 +12,7 @@
 
 #include "CommandRegistry.h"
 #include "Glyphwerk.h"
+#include "PathArguments.h"
 #include "ToolText.h"
 #include "Verbosa.h"
 
@@ -42,9 +43,9 @@ std::string DescribeFault(const std::exception_ptr& fault) {
   try {
     std::rethrow_exception(check.failure);
   } catch (const Verbosa::StringEntryError& badLine) {
-    report << badLine.FilePath().string() << ':' << badLine.Line() << ": " << badLine.what();
+    report << PathText(badLine.FilePath()) << ':' << badLine.Line() << ": " << badLine.what();
   } catch (...) {
-    if (!check.failedFile.empty()) report << check.failedFile.string() << ": ";
+    if (!check.failedFile.empty()) report << PathText(check.failedFile) << ": ";
     report << DescribeFault(check.failure);
   }
   std::cerr << report.str() << '\n';
@@ -52,7 +53,7 @@ std::string DescribeFault(const std::exception_ptr& fault) {
 }
 
 void Check(const std::string& folder) {
-  const Verbosa::StringFolderCheck check = Verbosa::CheckStringFolder(Dir{folder});
+  const Verbosa::StringFolderCheck check = Verbosa::CheckStringFolder(Dir{PathFromUTF8(folder)});
   if (check.failure) FailWith(check);
   std::cout << check.files << " string files, " << check.entries << " entries, " << check.keys
             << " named keys\n";
@@ -60,10 +61,10 @@ void Check(const std::string& folder) {
 
 void Get(const std::string& folder, const std::vector<std::string>& keys) {
   try {
-    Verbosa::Init(Dir{folder});
+    Verbosa::Init(Dir{PathFromUTF8(folder)});
   } catch (...) {
     // Init does not say which file a decoding fault came from; the check does.
-    const Verbosa::StringFolderCheck check = Verbosa::CheckStringFolder(Dir{folder});
+    const Verbosa::StringFolderCheck check = Verbosa::CheckStringFolder(Dir{PathFromUTF8(folder)});
     if (check.failure) FailWith(check);
     throw;
   }
@@ -74,7 +75,7 @@ void Get(const std::string& folder, const std::vector<std::string>& keys) {
 
 void Locate(const std::string& root, const std::string& marker) {
   try {
-    std::cout << Verbosa::LocatedBlessedFolder(Dir{root}, FromUTF8(marker)).GetPath().string() << '\n';
+    std::cout << PathText(Verbosa::LocatedBlessedFolder(Dir{PathFromUTF8(root)}, FromUTF8(marker)).GetPath()) << '\n';
   } catch (const std::invalid_argument& notFound) {
     throw CommandFailure{notFound.what(), 1};
   }
@@ -93,16 +94,16 @@ void AddStringsCommand(CLI::App& app) {
 
   auto* check = strings->add_subcommand(
       "check", "Load every .str file of DIR as Init would; report the first bad entry as FILE:LINE: MESSAGE");
-  check->add_option("DIR", args->folder, "String folder")->required()->check(CLI::ExistingDirectory);
+  check->add_option("DIR", args->folder, "String folder")->required()->check(ExistingFolder());
   check->callback([args] { Check(args->folder); });
 
   auto* get = strings->add_subcommand("get", "Load DIR and print the text of each KEY (an empty line if absent)");
-  get->add_option("DIR", args->folder, "String folder")->required()->check(CLI::ExistingDirectory);
+  get->add_option("DIR", args->folder, "String folder")->required()->check(ExistingFolder());
   get->add_option("KEY", args->keys, "Keys such as /menu/file")->required();
   get->callback([args] { Get(args->folder, args->keys); });
 
   auto* locate = strings->add_subcommand("locate", "Print the folder below ROOT that holds the file MARKER");
-  locate->add_option("ROOT", args->folder, "Folder to search")->required()->check(CLI::ExistingDirectory);
+  locate->add_option("ROOT", args->folder, "Folder to search")->required()->check(ExistingFolder());
   locate->add_option("MARKER", args->marker, "Exact name of the marker file")->required();
   locate->callback([args] { Locate(args->folder, args->marker); });
 }

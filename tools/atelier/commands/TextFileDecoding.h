@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Glyphwerk.h"
+#include "PathArguments.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -62,7 +63,7 @@ inline DecodedTextFile DecodeTextFile(const std::filesystem::path& path) {
 
 // "<file>: <fault> at byte <offset>".
 inline std::string DescribeFault(const std::filesystem::path& path, const DecodedTextFile& decoded) {
-  return path.string() + ": " + decoded.fault.value_or("no fault") + " at byte " +
+  return PathText(path) + ": " + decoded.fault.value_or("no fault") + " at byte " +
          std::to_string(decoded.faultOffset);
 }
 

@@ -7,6 +7,7 @@
 
 #include "Arborix.h"
 #include "CommandRegistry.h"
+#include "PathArguments.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -59,7 +60,7 @@ void EscapeTexts(XMLElementNode& root) {
 
 void PrintXML(const std::string& path, bool ignoreWhitespace) {
   XMLEntryExit connection;
-  File file(path);
+  File file(PathFromUTF8(path));
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, ignoreWhitespace, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
@@ -75,7 +76,7 @@ void AddXmlCommand(CLI::App& app) {
       "xml", "Parse FILE into an XML tree and print the tree's XML text, or the parse status and exit 1");
   auto file = std::make_shared<std::string>();
   auto ignoreWhitespace = std::make_shared<bool>(false);
-  command->add_option("FILE", *file, "XML file")->required()->check(CLI::ExistingFile);
+  command->add_option("FILE", *file, "XML file")->required()->check(ExistingFile());
   command->add_flag("--ignore-whitespace", *ignoreWhitespace,
                     "Drop the whitespace that the parser reports as ignorable");
   command->callback([file, ignoreWhitespace] { PrintXML(*file, *ignoreWhitespace); });

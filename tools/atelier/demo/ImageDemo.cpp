@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "CommandRegistry.h"
+#include "PathArguments.h"
 #include "PixmoraUtils.h"
 #include "commands/PngFiles.h"
 
@@ -30,14 +31,14 @@ bool ReduceSamplePhotograph(std::ostream& out, const std::filesystem::path& exam
 
     std::array<std::size_t, 4> counts{};
     for (auto index = matte.begin(), end = matte.end(); index != end; ++index) ++counts[*index];
-    out << "reduced " << photograph.string() << " (" << image.GetSize().x << " x " << image.GetSize().y
+    out << "reduced " << PathText(photograph) << " (" << image.GetSize().x << " x " << image.GetSize().y
         << ") to four colours:\n";
     for (std::size_t k = 0; k < counts.size(); ++k) {
       out << "  index " << k << "  #" << std::hex << std::setw(6) << std::setfill('0')
           << static_cast<std::uint32_t>(kEveningColors[k]) << std::dec << std::setfill(' ') << "  " << counts[k]
           << " pixels\n";
     }
-    out << "result: " << result.string() << '\n';
+    out << "result: " << PathText(result) << '\n';
     return true;
   } catch (const std::exception& error) {
     out << "could not reduce the photograph: " << error.what() << '\n';

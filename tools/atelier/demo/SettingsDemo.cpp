@@ -10,6 +10,7 @@
 
 #include "Arborix.h"
 #include "CommandRegistry.h"
+#include "PathArguments.h"
 
 namespace atelier {
 namespace {
@@ -33,10 +34,10 @@ bool ShowSettings(std::ostream& out, const std::filesystem::path& examples) {
     PropList* window = list.GetSubList(u"Window");
     std::uint32_t width = 0;
     if (window == nullptr || !window->GetValue(u"Width", width)) {
-      out << "failed: " << settings.filename().string() << " holds no Window/Width setting\n";
+      out << "failed: " << PathText(settings.filename()) << " holds no Window/Width setting\n";
       return false;
     }
-    out << "loaded " << std::filesystem::relative(settings, examples).string() << ":\n" << FileText(settings);
+    out << "loaded " << PathText(std::filesystem::relative(settings, examples)) << ":\n" << FileText(settings);
     window->SetValue(u"Width", std::uint32_t{width * 3 / 2});
     out << "\nWindow/Width " << width << " -> " << width * 3 / 2 << ", saved to a temporary file:\n";
     PropListUtils::SavePropList(File(saved), list);

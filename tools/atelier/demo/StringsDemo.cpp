@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "CommandRegistry.h"
+#include "PathArguments.h"
 #include "ToolText.h"
 #include "Verbosa.h"
 
@@ -13,7 +14,7 @@ bool ShowStrings(std::ostream& out, const std::filesystem::path& examples) {
   const std::filesystem::path root = examples / "strings";
   try {
     const Dir folder = Verbosa::LocatedBlessedFolder(Dir{root}, u"strings.marker");
-    out << "string folder: " << std::filesystem::relative(folder.GetPath(), examples).string() << '\n';
+    out << "string folder: " << PathText(std::filesystem::relative(folder.GetPath(), examples)) << '\n';
     Verbosa::Init(folder);
     const UTF16String keys[] = {u"/menu/file", u"/menu/open", u"/msg/confirm", u"/msg/path",
                                 u"/dialog/about", u"/dialog/greet", u"/status/ready", u"/status/done",
