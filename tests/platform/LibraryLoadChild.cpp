@@ -9,12 +9,12 @@ namespace {
 
 // The system records a debugger in two places: in its own books, and in a flag
 // it writes into the process's environment block. IsDebuggerPresent reads the
-// flag, and only while it is set does OutputDebugString hand its text to the
-// debugger. Under an emulator that places the process's memory away from the
-// addresses the system writes to, that write misses: the flag stays clear
-// although the system has a debugger on record. Setting it from the system's
-// answer makes the process agree with the system; where the write arrived this
-// changes nothing.
+// flag, and Wine hands OutputDebugString's text to the debugger only while it is
+// set. Where Wine's 32-bit half runs under qemu-user, the process's memory lies
+// away from the addresses the Wine server writes to, so that write misses: the
+// flag stays clear although the server has a debugger on record. Setting it from
+// the server's answer makes the process agree with it; where the write arrived,
+// as on Windows, this changes nothing.
 void TakeTheDebuggerFromTheSystem() {
   BOOL attached = FALSE;
   PROCESS_BASIC_INFORMATION basics{};
