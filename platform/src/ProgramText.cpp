@@ -17,11 +17,11 @@ namespace platform {
 
 #if defined(_WIN32)
 
-std::vector<std::string> ProgramArgumentsAsUTF8(int, char**) {
+std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char** argv) {
   int count = 0;
   wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (wide == nullptr) return {argv, argv + argc};
   std::vector<std::string> arguments;
-  if (wide == nullptr) return arguments;
   arguments.reserve(static_cast<std::size_t>(count));
   for (int k = 0; k < count; ++k) arguments.push_back(ToUTF8(reinterpret_cast<const char16_t*>(wide[k])));
   ::LocalFree(wide);

@@ -16,7 +16,8 @@
 namespace platform {
 
 // The program's arguments, program name first, as UTF-8. `argc` and `argv`
-// are main's; Windows ignores them in favour of the wide command line.
+// are main's; Windows reads the wide command line instead and falls back on
+// them only when the system cannot split it.
 PLATFORM_EXPORT std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char** argv);
 
 // Makes standard input, output and error carry bytes unchanged and, while the
