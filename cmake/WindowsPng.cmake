@@ -17,7 +17,6 @@ list(TRANSFORM zlib_files PREPEND ${zlib_source}/)
 list(TRANSFORM zlib_files APPEND .c)
 add_library(suite_zlib STATIC EXCLUDE_FROM_ALL ${zlib_files})
 target_include_directories(suite_zlib SYSTEM PUBLIC ${zlib_source})
-set_target_properties(suite_zlib PROPERTIES POSITION_INDEPENDENT_CODE OFF)
 add_library(ZLIB::ZLIB ALIAS suite_zlib)
 
 # libpng's default configuration, as its release ships it ready-made.

@@ -1,8 +1,9 @@
 #include "platform/ProgramText.h"
 
 #if defined(_WIN32)
+// windows.h first: shellapi.h needs the types it defines.
 #include <windows.h>
-// shellapi.h needs the types windows.h defines.
+
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
