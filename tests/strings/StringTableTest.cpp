@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "StringKey.h"
 #include "StringTable.h"
@@ -54,6 +55,23 @@ TEST(StringTable, KeysWithEqualChecksumsStayApart) {
   EXPECT_EQ(*table.Find("\xE9\x17"), u"high");
   EXPECT_EQ(table.Find("ab"), nullptr);
   EXPECT_EQ(table.Find("bc"), nullptr);  // sums to 197: no neighbour matches
+}
+
+TEST(StringTable, FindsEveryEntryAcrossGrowthAndAfterAMove) {
+  StringTable table;
+  for (int index = 0; index < 5000; ++index) {
+    ASSERT_TRUE(table.AddNamedString("/k" + std::to_string(index), std::u16string(1, static_cast<char16_t>(index))));
+  }
+  EXPECT_FALSE(table.AddNamedString("/k17", u"second"));
+  StringTable moved = std::move(table);
+  EXPECT_EQ(moved.Size(), 5000u);
+  for (int index = 0; index < 5000; ++index) {
+    const std::u16string* text = moved.Find("/k" + std::to_string(index));
+    ASSERT_NE(text, nullptr) << index;
+    EXPECT_EQ(*text, std::u16string(1, static_cast<char16_t>(index)));
+  }
+  EXPECT_EQ(moved.Find("/k5000"), nullptr);
+  EXPECT_EQ(moved.Find("k17"), nullptr);
 }
 
 }  // namespace
