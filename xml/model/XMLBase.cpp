@@ -1,5 +1,7 @@
 #include "arborix/XMLBase.h"
 
+#include "NodeMemory.h"
+
 XMLBase::XMLBase(XMLBase* parent) : parent_(parent), lockCount_(0) {}
 
 XMLBase::XMLBase(const XMLBase& other) = default;
@@ -7,6 +9,12 @@ XMLBase::XMLBase(const XMLBase& other) = default;
 XMLBase& XMLBase::operator=(const XMLBase& other) = default;
 
 XMLBase::~XMLBase() = default;
+
+void* XMLBase::operator new(std::size_t size) { return arborix_internal::AllocateNodeMemory(size); }
+
+void XMLBase::operator delete(void* block, std::size_t size) noexcept {
+  arborix_internal::FreeNodeMemory(block, size);
+}
 
 void XMLBase::SetParent(XMLBase* parent) { parent_ = parent; }
 

@@ -14,6 +14,13 @@ using arborix_internal::StatusForParserError;
 
 namespace {
 
+// The buffer's stream: the buffer outlives the parse and nothing changes it
+// meanwhile, so the stream reads it where it lies.
+class BufferInputStream final : public UnicodeStringBasedQURInputStream {
+ public:
+  explicit BufferInputStream(const UTF16String& buffer) : UnicodeStringBasedQURInputStream(ReadInPlace{}, buffer) {}
+};
+
 // The parser every parse starts from. Failures here are the caller's to see.
 CQURSAX2Parser NewParser() {
   CQURSAX2Parser parser = CQURSAX2Parser::New();
@@ -100,7 +107,7 @@ XMLParseStatus ParseXMLBuffer(const UTF16String& buffer, bool ignoreWhitespace, 
   if (document != nullptr) *document = nullptr;
   CQURSAX2Parser parser = NewParser();
   auto errors = std::make_unique<XMLErrorHandler>();
-  auto stream = std::make_unique<UnicodeStringBasedQURInputStream>(buffer);
+  auto stream = std::make_unique<BufferInputStream>(buffer);
   auto content = std::make_unique<XMLContentHandler>(ignoreWhitespace);
   ParseRun run(std::move(stream), std::move(content), std::move(errors));
   XMLParseStatus status;

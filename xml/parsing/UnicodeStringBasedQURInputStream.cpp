@@ -7,9 +7,13 @@
 
 namespace {
 
-UTF16String LittleEndianCopy(const UTF16String& text) {
+const UTF16String& CheckedLength(const UTF16String& text) {
   if (text.size() > 0x7FFFFFFFu) throw std::length_error("string too long for the parser's 32-bit positions");
-  UTF16String copy(text);
+  return text;
+}
+
+UTF16String LittleEndianCopy(const UTF16String& text) {
+  UTF16String copy(CheckedLength(text));
   if constexpr (std::endian::native == std::endian::big) {
     for (char16_t& unit : copy) unit = static_cast<char16_t>((unit >> 8) | (unit << 8));
   }
@@ -22,6 +26,13 @@ UnicodeStringBasedQURInputStream::UnicodeStringBasedQURInputStream(const UTF16St
     : text_(LittleEndianCopy(text)),
       next_(reinterpret_cast<const unsigned char*>(text_.data())),
       size_(static_cast<std::uint32_t>(text_.size() * sizeof(char16_t))) {}
+
+UnicodeStringBasedQURInputStream::UnicodeStringBasedQURInputStream(ReadInPlace, const UTF16String& text)
+    : text_(std::endian::native == std::endian::little ? UTF16String() : LittleEndianCopy(text)),
+      next_(reinterpret_cast<const unsigned char*>(std::endian::native == std::endian::little
+                                                       ? CheckedLength(text).data()
+                                                       : text_.data())),
+      size_(static_cast<std::uint32_t>(text.size() * sizeof(char16_t))) {}
 
 unsigned int UnicodeStringBasedQURInputStream::readBytes(unsigned char* const buffer, unsigned int maximum) {
   const std::uint32_t count = std::min<std::uint32_t>(maximum, size_ - position_);

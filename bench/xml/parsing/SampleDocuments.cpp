@@ -81,4 +81,10 @@ std::string AttributeHeavyDocument() {
   return text + "</drawing>\n";
 }
 
+std::string WideElementDocument() {
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<wide";
+  for (int index = 0; index < 100000; ++index) text += " a" + std::to_string(index) + "=\"" + std::to_string(index) + "\"";
+  return text + "/>\n";
+}
+
 }  // namespace parsing_bench

@@ -12,5 +12,7 @@ std::string MarkupHeavyDocument();
 std::string TextHeavyDocument();
 // Empty elements carrying many attributes, as in drawings and configuration.
 std::string AttributeHeavyDocument();
+// One element with 100 000 attributes: the worst case of attribute insertion.
+std::string WideElementDocument();
 
 }  // namespace parsing_bench

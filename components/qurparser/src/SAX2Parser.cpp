@@ -1,5 +1,6 @@
 #include "SAX2Parser.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -7,18 +8,17 @@
 #include "Broker.h"
 #include "EncodingDetection.h"
 #include "ErrorCatalogue.h"
+#include "ParseResources.h"
 #include "StringObject.h"
 
 namespace qur {
 namespace {
 
-constexpr std::uint32_t kBlockSize = 64 * 1024;
-
 SAX2Parser& Self(void* userData) { return *static_cast<SAX2Parser*>(userData); }
 
 }  // namespace
 
-SAX2Parser::SAX2Parser() : block_(kBlockSize) {}
+SAX2Parser::SAX2Parser() = default;
 
 SAX2Parser::~SAX2Parser() {
   if (Parsing()) Broker().releaseError(Finish(nullptr));
@@ -67,6 +67,7 @@ KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCal
   head_.clear();
   pending_.clear();
   depth_ = 0;
+  largestBuffer_ = 0;
   if (KORErrorHandle error = Start()) return Finish(error);
   return Next(more);
 }
@@ -103,26 +104,31 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
   more = false;
   if (!Parsing()) return InterfaceError("QUR: no parse is running", kWrongStateID);
   std::uint32_t count = 0;
-  if (KORErrorHandle error = streamCallbacks_->readBytes(stream_, block_.data(), kBlockSize, &count)) {
+  if (KORErrorHandle error = streamCallbacks_->readBytes(stream_, block_.data(), ReadBlock::kSize, &count)) {
     return Finish(error);
   }
-  if (count > kBlockSize) {
+  if (count > ReadBlock::kSize) {
     return Finish(Broker().newError(kStreamOverrun.message, kDocumentComponent, kStreamOverrun.id, nullptr, 0));
   }
   const bool final = count == 0;
   const char* data = reinterpret_cast<const char*>(block_.data());
   std::size_t size = count;
   if (expat_ == nullptr) {
-    try {
-      head_.append(data, size);
-    } catch (const std::bad_alloc&) {
-      return Finish(OutOfMemory());
+    // Only a first read too short to tell the encoding is kept for the next.
+    if (!head_.empty() || (size < 2 && !final)) {
+      try {
+        head_.append(data, size);
+      } catch (const std::bad_alloc&) {
+        return Finish(OutOfMemory());
+      }
+      if (head_.size() < 2 && !final) {
+        more = true;
+        return nullptr;
+      }
+      data = head_.data();
+      size = head_.size();
     }
-    if (head_.size() < 2 && !final) {
-      more = true;
-      return nullptr;
-    }
-    expat_ = XML_ParserCreate(EncodingFromFirstBytes(head_));
+    expat_ = TakeExpatParser(EncodingFromFirstBytes({data, size}));
     if (expat_ == nullptr) return Finish(OutOfMemory());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -133,8 +139,6 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
     XML_SetCdataSectionHandler(expat_, &OnMarkup, &OnMarkup);
     XML_SetSkippedEntityHandler(expat_, &OnSkippedEntity);
     locator_->expat = expat_;
-    data = head_.data();
-    size = head_.size();
   }
   if (KORErrorHandle error = Feed(data, size, final)) return Finish(error);
   more = !final;
@@ -143,9 +147,9 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
 
 KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) {
   // Expat takes int lengths; a block is far smaller.
-  if (XML_Parse(expat_, data, static_cast<int>(size), final ? XML_TRUE : XML_FALSE) == XML_STATUS_ERROR) {
-    return stopError_ != nullptr ? std::exchange(stopError_, nullptr) : DocumentFault();
-  }
+  const XML_Status status = XML_Parse(expat_, data, static_cast<int>(size), final ? XML_TRUE : XML_FALSE);
+  largestBuffer_ = std::max(largestBuffer_, BufferedInput(expat_));
+  if (status == XML_STATUS_ERROR) return stopError_ != nullptr ? std::exchange(stopError_, nullptr) : DocumentFault();
   if (!final) return nullptr;
   FlushText();
   if (const auto* content = Content(); stopError_ == nullptr && content != nullptr && content->endDocument != nullptr) {
@@ -178,7 +182,7 @@ KORErrorHandle SAX2Parser::DocumentFault() {
 KORErrorHandle SAX2Parser::Finish(KORErrorHandle result) {
   if (stopError_ != nullptr) Broker().releaseError(std::exchange(stopError_, nullptr));
   if (locator_ != nullptr) locator_->expat = nullptr;
-  if (expat_ != nullptr) XML_ParserFree(std::exchange(expat_, nullptr));
+  GiveBackExpatParser(std::exchange(expat_, nullptr), largestBuffer_);
   head_.clear();
   pending_.clear();
   streamCallbacks_ = nullptr;

@@ -10,10 +10,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "KOR.h"
 #include "LocatorObject.h"
+#include "ParseResources.h"
 #include "QURParser.h"
 
 namespace qur {
@@ -77,7 +77,8 @@ class SAX2Parser {
   std::string pending_;  // character data not yet delivered
   KORErrorHandle stopError_ = nullptr;
   std::int32_t depth_ = 0;
-  std::vector<unsigned char> block_;
+  std::size_t largestBuffer_ = 0;  // the most input Expat held at once
+  ReadBlock block_;
 };
 
 }  // namespace qur

@@ -22,6 +22,13 @@ class ARBORIX_EXPORT UnicodeStringBasedQURInputStream : public HQURBinInputStrea
   unsigned int readBytes(unsigned char* const buffer, unsigned int maximum) override;
   std::uint32_t curPos() const override;
 
+ protected:
+  struct ReadInPlace {};
+  // Reads the caller's string where it lies instead of copying it (a
+  // big-endian host still copies, to swap the bytes); the string must outlive
+  // the stream and stay unchanged while it is read.
+  ARBORIX_NO_EXPORT UnicodeStringBasedQURInputStream(ReadInPlace, const UTF16String& text);
+
  private:
   UTF16String text_;
   std::uint32_t position_ = 0;

@@ -4,6 +4,7 @@
 // the caller's string, setters copy theirs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 
@@ -18,6 +19,12 @@ class ARBORIX_EXPORT XMLBase {
   XMLBase(const XMLBase& other);
   XMLBase& operator=(const XMLBase& other);
   virtual ~XMLBase();
+
+  // Nodes of every class live in pooled blocks of the library: create them
+  // with new (or CreateNode) and destroy them with delete, never mixing in
+  // the global ::new or ::delete.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* block, std::size_t size) noexcept;
 
   virtual XMLNodeType GetNodeType() = 0;
   // The node's one string: the tag name of an element, the character data of

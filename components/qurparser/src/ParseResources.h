@@ -1,0 +1,43 @@
+// The costly parts of a parse, kept from one parse to the next: the block
+// that stream reads land in and an Expat parser, reset for the next document.
+// One of each waits between parses; taking and giving back are atomic
+// exchanges, so parses on several threads still each get their own.
+#pragma once
+
+#include <expat.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace qur {
+
+// The block a parse reads its stream into; taken from the waiting one when
+// there is one, handed back to wait for the next parse when destroyed.
+class ReadBlock {
+ public:
+  static constexpr std::uint32_t kSize = 64 * 1024;
+
+  ReadBlock();  // throws std::bad_alloc
+  ReadBlock(const ReadBlock&) = delete;
+  ReadBlock& operator=(const ReadBlock&) = delete;
+  ~ReadBlock();
+
+  unsigned char* data() const { return bytes_; }
+
+ private:
+  unsigned char* bytes_;
+};
+
+// An Expat parser for a document in `encoding` (null: Expat detects it), with
+// no handlers set; null when out of memory.
+XML_Parser TakeExpatParser(const char* encoding);
+
+// Takes back a parser whose parse is over. It waits for the next document
+// unless `largestBuffer` (the most input it ever held at once) shows that a
+// long token grew its buffer far past a block: that memory goes back at once.
+void GiveBackExpatParser(XML_Parser parser, std::size_t largestBuffer);
+
+// How much input `parser` holds right now; 0 when Expat cannot say.
+std::size_t BufferedInput(XML_Parser parser);
+
+}  // namespace qur

@@ -1,0 +1,88 @@
+#include "NodeMemory.h"
+
+#include <array>
+#include <atomic>
+#include <new>
+
+namespace arborix_internal {
+namespace {
+
+constexpr std::size_t kGrain = alignof(std::max_align_t);
+constexpr std::size_t kLargestPooled = 256;
+constexpr std::size_t kSlabBytes = 64 * 1024;
+
+struct FreeBlock {
+  FreeBlock* next;
+};
+
+// One size of block. Slabs are never given back: their blocks circulate
+// through the free list for the life of the process.
+class SizePool {
+ public:
+  void* Take(std::size_t blockSize) {
+    Guard guard(busy_);
+    if (free_ == nullptr) Grow(blockSize);
+    FreeBlock* block = free_;
+    free_ = block->next;
+    return block;
+  }
+
+  void Give(void* block) noexcept {
+    Guard guard(busy_);
+    free_ = new (block) FreeBlock{free_};
+  }
+
+ private:
+  // A spin lock: the section it guards is a few instructions long, and only
+  // a thread that makes trees beside another one ever waits on it.
+  class Guard {
+   public:
+    explicit Guard(std::atomic_flag& flag) : flag_(flag) {
+      while (flag_.test_and_set(std::memory_order_acquire)) {
+      }
+    }
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+    ~Guard() { flag_.clear(std::memory_order_release); }
+
+   private:
+    std::atomic_flag& flag_;
+  };
+
+  void Grow(std::size_t blockSize) {
+    auto* slab = static_cast<unsigned char*>(::operator new(kSlabBytes));
+    for (std::size_t index = kSlabBytes / blockSize; index-- > 0;) {
+      free_ = new (slab + index * blockSize) FreeBlock{free_};
+    }
+  }
+
+  std::atomic_flag busy_;
+  FreeBlock* free_ = nullptr;
+};
+
+constexpr std::size_t ClassOf(std::size_t size) { return (size + kGrain - 1) / kGrain; }
+
+std::array<SizePool, ClassOf(kLargestPooled) + 1>& Pools() {
+  // Never destroyed: nodes may outlive the library's static objects.
+  static auto& pools = *new std::array<SizePool, ClassOf(kLargestPooled) + 1>();
+  return pools;
+}
+
+}  // namespace
+
+void* AllocateNodeMemory(std::size_t size) {
+  if (size == 0 || size > kLargestPooled) return ::operator new(size);
+  const std::size_t sizeClass = ClassOf(size);
+  return Pools()[sizeClass].Take(sizeClass * kGrain);
+}
+
+void FreeNodeMemory(void* block, std::size_t size) noexcept {
+  if (block == nullptr) return;
+  if (size == 0 || size > kLargestPooled) {
+    ::operator delete(block);
+    return;
+  }
+  Pools()[ClassOf(size)].Give(block);
+}
+
+}  // namespace arborix_internal
