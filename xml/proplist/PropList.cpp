@@ -55,9 +55,32 @@ Node* FindExact(const Entries& entries, const UTF16String& key) {
   return static_cast<Node*>(found->second.get());
 }
 
-// Puts `node` under `key`; whatever the key held before is destroyed.
-void Replace(Entries& entries, const UTF16String& key, std::unique_ptr<PropNodeBase> node) {
-  entries[key].swap(node);
+// Where `key` is or would go: its entry, or the first one after it. A key
+// beyond every key present, as each key is when a file written in key order
+// loads, is placed at the end without a search.
+Entries::iterator Place(Entries& entries, const UTF16String& key) {
+  if (entries.empty() || entries.rbegin()->first < key) return entries.end();
+  return entries.lower_bound(key);
+}
+
+bool Holds(const Entries& entries, Entries::const_iterator place, const UTF16String& key) {
+  return place != entries.end() && place->first == key;
+}
+
+// The node at `place` if it holds `key` and is of exactly the class Node.
+template <typename Node>
+Node* ExactAt(const Entries& entries, Entries::iterator place, const UTF16String& key) {
+  if (!Holds(entries, place, key) || typeid(*place->second) != typeid(Node)) return nullptr;
+  return static_cast<Node*>(place->second.get());
+}
+
+// Puts `node` under `key` at its `place`; whatever the key held before is destroyed.
+void Replace(Entries& entries, Entries::iterator place, const UTF16String& key, std::unique_ptr<PropNodeBase> node) {
+  if (Holds(entries, place, key)) {
+    place->second.swap(node);
+  } else {
+    entries.emplace_hint(place, key, std::move(node));
+  }
 }
 
 template <typename Value>
@@ -85,7 +108,8 @@ bool ReadList(const Entries& entries, const UTF16String& key, std::list<Value>& 
 template <typename Value>
 void WriteScalar(Entries& entries, const UTF16String& key, const Value& value) {
   using Node = typename NodeClass<Value>::type;
-  if (Node* node = FindExact<Node>(entries, key)) {
+  const auto place = Place(entries, key);
+  if (Node* node = ExactAt<Node>(entries, place, key)) {
     node->value = value;
     return;
   }
@@ -93,7 +117,7 @@ void WriteScalar(Entries& entries, const UTF16String& key, const Value& value) {
   // leaves the entry as it was.
   auto node = std::make_unique<Node>();
   node->value = value;
-  Replace(entries, key, std::move(node));
+  Replace(entries, place, key, std::move(node));
 }
 
 template <typename Value>
@@ -105,13 +129,14 @@ void WriteList(Entries& entries, const UTF16String& key, const std::list<Value>&
     element->value = item;
     elements.push_back(std::move(element));
   }
-  if (Node* node = FindExact<Node>(entries, key)) {
+  const auto place = Place(entries, key);
+  if (Node* node = ExactAt<Node>(entries, place, key)) {
     node->elements.swap(elements);
     return;
   }
   auto node = std::make_unique<Node>();
   node->elements.swap(elements);
-  Replace(entries, key, std::move(node));
+  Replace(entries, place, key, std::move(node));
 }
 
 }  // namespace
@@ -207,12 +232,13 @@ PropList* PropList::GetSubList(const UTF16String& key) const {
 }
 
 PropList* PropList::NewSubList(const UTF16String& key) {
-  if (auto* node = FindExact<PropListNode>(entries_, key)) {
+  const auto place = Place(entries_, key);
+  if (auto* node = ExactAt<PropListNode>(entries_, place, key)) {
     return node->list.get();
   }
   auto node = std::make_unique<PropListNode>();
   PropList* subList = node->list.get();
-  Replace(entries_, key, std::move(node));
+  Replace(entries_, place, key, std::move(node));
   return subList;
 }
 

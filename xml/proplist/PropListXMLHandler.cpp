@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "arborix/UTFConversion.h"
@@ -23,6 +24,12 @@ std::uint16_t ExtractUnsigned16(const UTF16String& text) {
 
 bool IsTrueText(const UTF16String& text) { return text == u"true"; }
 
+// The string's text seen in place; empty when it has none.
+std::u16string_view TextOf(CQURString& text) {
+  const char16_t* units = text.w_str();
+  return units == nullptr ? std::u16string_view() : std::u16string_view(units);
+}
+
 // If `key` holds an array of Element, empties it and answers true.
 template <typename Element>
 bool EmptyExistingArray(PropList& list, const UTF16String& key) {
@@ -41,10 +48,10 @@ PropListXMLHandler::~PropListXMLHandler() = default;
 void PropListXMLHandler::characters(CQURString& text) {
   switch (textMode_) {
     case TextMode::Key:
-      keyText_ += text.GetText();
+      keyText_ += TextOf(text);
       break;
     case TextMode::Value:
-      valueText_ += text.GetText();
+      valueText_ += TextOf(text);
       break;
     case TextMode::None:
       break;
@@ -53,7 +60,7 @@ void PropListXMLHandler::characters(CQURString& text) {
 
 void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURString&,
                                       CQURAttributes& attributes) {
-  const UTF16String name = localName.GetText();
+  const std::u16string_view name = TextOf(localName);
   if (name == u"prop.list") {
     OpenList();
   } else if (name == u"key") {
@@ -78,7 +85,7 @@ void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURSt
 }
 
 void PropListXMLHandler::endElement(CQURString&, CQURString& localName, CQURString&) {
-  const UTF16String name = localName.GetText();
+  const std::u16string_view name = TextOf(localName);
   if (name == u"prop.list") {
     CloseList();
   } else if (name == u"key") {

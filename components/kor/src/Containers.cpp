@@ -22,8 +22,10 @@ struct Instance {
 
 }  // namespace
 
-// Standard layout, so that the primary slot's offset is fixed and public.
-struct KORContainerObject {
+// Standard layout, so that the primary slot's offset is fixed and public; a
+// power of two in size, so that telling a block's start from an address
+// inside it takes a mask, not a division.
+struct alignas(64) KORContainerObject {
   std::int32_t references;
   KORInstanceSlot primary;  // mirrors instances->front()
   std::vector<Instance>* instances;  // kept, emptied, while the block waits in the pool
@@ -64,9 +66,10 @@ class ContainerPool {
 
   bool Owns(KORContainer handle) const {
     const auto address = reinterpret_cast<std::uintptr_t>(handle);
-    for (const Slab& slab : slabs_) {
-      const auto first = reinterpret_cast<std::uintptr_t>(slab.blocks.get());
-      if (address < first || address >= first + slab.count * sizeof(KORContainerObject)) continue;
+    // The last slab is the largest: most blocks live there.
+    for (auto slab = slabs_.rbegin(); slab != slabs_.rend(); ++slab) {
+      const auto first = reinterpret_cast<std::uintptr_t>(slab->blocks.get());
+      if (address < first || address >= first + slab->count * sizeof(KORContainerObject)) continue;
       return (address - first) % sizeof(KORContainerObject) == 0;
     }
     return false;
@@ -78,6 +81,7 @@ class ContainerPool {
     std::size_t count;
   };
   static constexpr std::size_t kFirstSlab = 64;
+  static_assert((sizeof(KORContainerObject) & (sizeof(KORContainerObject) - 1)) == 0);
 
   // Each slab doubles the number of blocks, so the slabs stay few.
   void Grow() {

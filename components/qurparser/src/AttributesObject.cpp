@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Broker.h"
+#include "ObjectPool.h"
 #include "QURParser.h"
 #include "StringObject.h"
 #include "platform/UnicodeTranscoding.h"
@@ -16,12 +17,29 @@ namespace {
 
 using Interface = _t_ZQURAttributesInterface;
 
+// Lists longer than this give their memory back when their object is reused.
+constexpr std::size_t kLargestKeptList = 256;
+
 struct AttributesObject {
   // Name and value, converted once from Expat's UTF-8: every answer is a UTF-16 string.
   std::vector<std::pair<std::u16string, std::u16string>> entries;
+
+  void Clear() {
+    if (entries.capacity() > kLargestKeptList) {
+      decltype(entries)().swap(entries);
+    } else {
+      entries.clear();
+    }
+  }
 };
 
-void DestroyAttributes(void* object) { delete static_cast<AttributesObject*>(object); }
+ObjectPool<AttributesObject>& AttributeLists() {
+  // Never destroyed: containers may release lists while the process ends.
+  static auto& pool = *new ObjectPool<AttributesObject>;
+  return pool;
+}
+
+void DestroyAttributes(void* object) { AttributeLists().Give(static_cast<AttributesObject*>(object)); }
 
 AttributesObject* AttributesOf(KORContainer handle) {
   return static_cast<AttributesObject*>(InstanceWithSignature(handle, Signatures().attributes));
@@ -136,15 +154,16 @@ KORErrorHandle GetIndex(KORContainer handle, KORContainer name, std::int32_t* in
 }  // namespace
 
 KORErrorHandle NewAttributes(const char** pairs, KORContainer* result) {
-  auto* attributes = new (std::nothrow) AttributesObject;
+  AttributesObject* attributes = nullptr;
   try {
-    for (const char** pair = pairs; attributes != nullptr && pair != nullptr && *pair != nullptr; pair += 2) {
+    attributes = AttributeLists().Take();
+    for (const char** pair = pairs; pair != nullptr && *pair != nullptr; pair += 2) {
       auto& [name, value] = attributes->entries.emplace_back();
       platform::AppendAsUTF16(pair[0], name);
       platform::AppendAsUTF16(pair[1], value);
     }
   } catch (const std::bad_alloc&) {
-    delete attributes;
+    AttributeLists().Give(attributes);
     attributes = nullptr;
   }
   *result = nullptr;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "Broker.h"
+#include "ObjectPool.h"
 #include "QURParser.h"
 #include "platform/UnicodeTranscoding.h"
 
@@ -13,6 +14,18 @@ namespace {
 
 using Interface = _t_ZQURStringInterface;
 
+// Texts longer than this give their memory back when their string is reused.
+constexpr std::size_t kLargestKeptText = 4096;
+
+template <class Text>
+void ClearKeepingSmallBuffer(Text& text) {
+  if (text.capacity() > kLargestKeptText) {
+    Text().swap(text);
+  } else {
+    text.clear();
+  }
+}
+
 struct StringObject {
   std::int32_t selector = kQURNoText;
   std::string utf8;
@@ -20,13 +33,24 @@ struct StringObject {
 
   std::string UTF8() const { return selector == kQURUTF16 ? platform::ToUTF8(utf16) : utf8; }
   std::u16string UTF16() const { return selector == kQURUTF8 ? platform::ToUTF16(utf8) : utf16; }
+  void Clear() {
+    selector = kQURNoText;
+    ClearKeepingSmallBuffer(utf8);
+    ClearKeepingSmallBuffer(utf16);
+  }
 };
 
-void DestroyString(void* object) { delete static_cast<StringObject*>(object); }
+ObjectPool<StringObject>& Strings() {
+  // Never destroyed: containers may release strings while the process ends.
+  static auto& pool = *new ObjectPool<StringObject>;
+  return pool;
+}
+
+void DestroyString(void* object) { Strings().Give(static_cast<StringObject*>(object)); }
 
 KORErrorHandle Wrap(StringObject* object, KORContainer* result) {
   if (result == nullptr) {
-    delete object;
+    Strings().Give(object);
     return InterfaceError("QUR: a string needs a place for its result", kInvalidObjectID);
   }
   *result = nullptr;
@@ -37,11 +61,12 @@ KORErrorHandle Wrap(StringObject* object, KORContainer* result) {
 // A new string filled by `fill`; running out of memory gives the broker's error.
 template <class Fill>
 KORErrorHandle MakeString(Fill fill, KORContainer* result) {
-  auto* string = new (std::nothrow) StringObject;
+  StringObject* string = nullptr;
   try {
-    if (string != nullptr) fill(*string);
+    string = Strings().Take();
+    fill(*string);
   } catch (const std::bad_alloc&) {
-    delete string;
+    Strings().Give(string);
     string = nullptr;
   }
   return Wrap(string, result);
@@ -86,7 +111,7 @@ KORErrorHandle NewUTF16(const char16_t* units, std::int32_t count, std::int32_t 
 }
 
 KORErrorHandle NewUTF8(const char* text, std::int32_t count, KORContainer* result) {
-  if (text == nullptr) return Wrap(new (std::nothrow) StringObject, result);
+  if (text == nullptr) return MakeString([](StringObject&) {}, result);
   const std::string_view view = count < 0 ? std::string_view(text) : std::string_view(text, Length(count));
   return NewUTF8String(view, result);
 }
@@ -112,14 +137,16 @@ KORErrorHandle NewFromAppend(KORContainer first, KORContainer second, KORContain
   StringObject* tail = StringOf(second);
   if (tail == nullptr) return InvalidString();
   return WithString(first, [&](const StringObject& head) {
-    auto* joined = new StringObject;
-    joined->selector = head.selector == kQURNoText ? tail->selector : head.selector;
-    if (joined->selector == kQURUTF16) {
-      joined->utf16 = head.UTF16() + tail->UTF16();
-    } else {
-      joined->utf8 = head.UTF8() + tail->UTF8();
-    }
-    return Wrap(joined, result);
+    return MakeString(
+        [&](StringObject& joined) {
+          joined.selector = head.selector == kQURNoText ? tail->selector : head.selector;
+          if (joined.selector == kQURUTF16) {
+            joined.utf16 = head.UTF16() + tail->UTF16();
+          } else {
+            joined.utf8 = head.UTF8() + tail->UTF8();
+          }
+        },
+        result);
   });
 }
 
