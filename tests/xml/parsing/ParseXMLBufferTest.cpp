@@ -119,6 +119,17 @@ TEST_F(ParseXMLBufferTest, DeepNestingParsesAndFrees) {
   EXPECT_EQ(depth, kDepth);
 }
 
+// Parses reuse what earlier parses left behind: each must start afresh
+// whatever the one before it met.
+TEST_F(ParseXMLBufferTest, EachParseStartsAfreshAfterFailuresAndLongTokens) {
+  EXPECT_EQ(Parse(u"<a><b></a>").first, XMLParseTagMismatch);
+  EXPECT_EQ(Parse(u"<a x='1'>t</a>").second, u"a(x=1)['t']");
+  const std::u16string longValue(300000, u'v');
+  EXPECT_EQ(Parse(u"<a x='" + longValue + u"'/>").second, u"a(x=" + longValue + u")");
+  EXPECT_EQ(Parse(u"<a x='" + longValue).first, XMLParseNotWellFormed);
+  EXPECT_EQ(Parse(u"<c/>").second, u"c");
+}
+
 TEST(ParseXMLWithoutConnection, ThrowsInsteadOfParsing) {
   EXPECT_THROW(ParseXMLBuffer(u"<a/>", false, nullptr), std::exception);
 }
