@@ -1,8 +1,12 @@
 #include "arborix/XMLTextNode.h"
 
+#include <utility>
+
 #include "arborix/XMLElementNode.h"
 
 XMLTextNode::XMLTextNode(XMLElementNode* parent, const UTF16String& value) : XMLBase(parent), value_(value) {}
+
+XMLTextNode::XMLTextNode(XMLElementNode* parent, UTF16String&& value) : XMLBase(parent), value_(std::move(value)) {}
 
 XMLTextNode::~XMLTextNode() = default;
 

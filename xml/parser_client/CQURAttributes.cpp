@@ -31,7 +31,9 @@ bool CQURAttributes::ByIndex(int method, std::int32_t index, UTF16String& text) 
   Invoke<AttributesMethods::byIndexProc>(table_, method, handle_.get(), index, &result, &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;
-  text = answer.GetText();
+  // Assigned in place, so that a caller's string reused across lookups keeps its storage.
+  const char16_t* units = answer.w_str();
+  text.assign(units == nullptr ? u"" : units);
   return true;
 }
 

@@ -11,6 +11,8 @@ class ARBORIX_EXPORT XMLTextNode : public XMLBase {
  public:
   // `parent` is only remembered; the node is not inserted into its list.
   XMLTextNode(XMLElementNode* parent, const UTF16String& value);
+  // The same, taking over `value`'s storage instead of copying it.
+  XMLTextNode(XMLElementNode* parent, UTF16String&& value);
   ~XMLTextNode() override;
 
   XMLNodeType GetNodeType() override;  // XMLTextType
