@@ -28,10 +28,15 @@
 // ---------------------------------------------------------------------------
 // Errors
 
+// The two error classes define their destructors in the library, so that
+// their type information lives there alone on every platform and a catch in
+// any module matches them.
+
 // A file or folder could not be opened, read, written, listed or replaced.
 class DOSSIK_EXPORT FileError : public std::runtime_error {
  public:
   FileError(const std::string& message, std::filesystem::path path);
+  ~FileError() override;
   const std::filesystem::path& Path() const noexcept { return path_; }
 
  private:
@@ -42,6 +47,7 @@ class DOSSIK_EXPORT FileError : public std::runtime_error {
 class DOSSIK_EXPORT EndOfDataError : public std::runtime_error {
  public:
   EndOfDataError();
+  ~EndOfDataError() override;
 };
 
 // ---------------------------------------------------------------------------
