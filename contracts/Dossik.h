@@ -28,10 +28,15 @@
 // ---------------------------------------------------------------------------
 // Errors
 
+// The two error classes define their destructors in the library, so that
+// their type information lives there alone on every platform and a catch in
+// any module matches them.
+
 // A file or folder could not be opened, read, written, listed or replaced.
 class DOSSIK_EXPORT FileError : public std::runtime_error {
  public:
   FileError(const std::string& message, std::filesystem::path path);
+  ~FileError() override;
   const std::filesystem::path& Path() const noexcept { return path_; }
 
  private:
@@ -42,6 +47,7 @@ class DOSSIK_EXPORT FileError : public std::runtime_error {
 class DOSSIK_EXPORT EndOfDataError : public std::runtime_error {
  public:
   EndOfDataError();
+  ~EndOfDataError() override;
 };
 
 // ---------------------------------------------------------------------------
@@ -125,6 +131,8 @@ class DOSSIK_EXPORT RecursiveFileIterator {
 // ---------------------------------------------------------------------------
 // Input streams
 
+class IByteWindow;
+
 // An input stream of bytes. Positions are byte offsets from the start of the
 // data; they are 32-bit, so a stream holds at most 4 GiB - 1 bytes.
 class DOSSIK_EXPORT IByteStream {
@@ -140,6 +148,10 @@ class DOSSIK_EXPORT IByteStream {
   virtual std::uint32_t GetPosition() const = 0;
   // Total length of the data in bytes; 0 where the stream cannot tell.
   virtual std::uint32_t GetLength() const = 0;
+  // The stream's bytes in memory, for a reader to scan in place, or null (the
+  // default) when the stream offers none. A reader reaches the window through
+  // this call alone, so it needs none of the library's type information.
+  virtual IByteWindow* InPlaceWindow() noexcept;
 };
 
 // Implemented by the library's own input streams that hold their bytes in
@@ -197,6 +209,9 @@ class DOSSIK_EXPORT IBufferedByteStream : public IByteStream, public IByteWindow
   void SetPosition(std::uint32_t position) override;
   std::uint32_t GetPosition() const override;
   std::uint32_t GetLength() const override;
+  // This stream itself, unless it is an object of a derived class, which may
+  // be watching its reads.
+  IByteWindow* InPlaceWindow() noexcept override;
   std::span<const unsigned char> Window() const noexcept override;
   void Skip(std::uint32_t count) noexcept override;
 
@@ -223,6 +238,8 @@ class DOSSIK_EXPORT IMemoryByteStream : public IByteStream, public IByteWindow {
   void SetPosition(std::uint32_t position) override;
   std::uint32_t GetPosition() const override;
   std::uint32_t GetLength() const override;
+  // As for IBufferedByteStream.
+  IByteWindow* InPlaceWindow() noexcept override;
   std::span<const unsigned char> Window() const noexcept override;
   void Skip(std::uint32_t count) noexcept override;
 

@@ -7,7 +7,8 @@
 // from bytes already in memory and returns how many bytes it used; anything
 // else it leaves to `step`.
 //
-// Dossik's own memory-backed streams are scanned in place with `bulk`. At the
+// A stream that offers its bytes in memory (InPlaceWindow) is scanned in
+// place with `bulk`: Dossik's own memory-backed streams do. At the
 // end of a window, or at a unit `bulk` leaves alone, one `step` runs through a
 // fresh cursor (which refills the buffer as ReadByte does) and the cursor's
 // look-ahead byte, still in memory, is handed back. Units, faults and the
@@ -21,7 +22,6 @@
 
 #include "ByteCursor.h"
 #include "Dossik.h"
-#include "LibraryWindow.h"
 #include "UTF16String.h"
 #include "UnitWriter.h"
 
@@ -30,7 +30,7 @@ namespace glyphwerk_internal {
 template <class Bulk, class Step>
 void DecodeStream(IByteStream& in, UTF16String& out, Bulk bulk, Step step) {
   UnitWriter writer(out);
-  IByteWindow* window = LibraryWindow(in);
+  IByteWindow* window = in.InPlaceWindow();
   std::uint32_t position = 0;
   std::uint32_t length = 0;
   if (window != nullptr) {

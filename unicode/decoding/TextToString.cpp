@@ -1,3 +1,4 @@
+#include "ByteCursor.h"
 #include "glyphwerk/TextDecoding.h"
 
 namespace {
@@ -5,17 +6,22 @@ namespace {
 enum class Mark { None, Utf16BigEndian, Utf16LittleEndian, Utf8 };
 
 // Reads the mark's bytes: two, and a third only when they are no UTF-16 mark.
-// A stream that ends before then holds no mark; other stream errors pass.
-Mark ReadMark(IByteStream& in) {
+// A stream that ends before then holds no mark, for text of one or two bytes
+// is still text. A read that fails before the length the stream reports is
+// no end, and passes on.
+Mark ReadMark(IByteStream& in, std::uint32_t start) {
+  std::uint32_t read = 0;
   try {
     const unsigned char first = in.ReadByte();
+    ++read;
     const unsigned char second = in.ReadByte();
+    ++read;
     if (first == 0xFE && second == 0xFF) return Mark::Utf16BigEndian;
     if (first == 0xFF && second == 0xFE) return Mark::Utf16LittleEndian;
     const unsigned char third = in.ReadByte();
     if (first == 0xEF && second == 0xBB && third == 0xBF) return Mark::Utf8;
-  } catch (const EndOfDataError&) {
-    // Text of one or two bytes is still text.
+  } catch (...) {
+    if (glyphwerk_internal::FailedBeforeReportedEnd(in, start + read)) throw;
   }
   return Mark::None;
 }
@@ -24,7 +30,7 @@ Mark ReadMark(IByteStream& in) {
 
 void TextToString(IByteStream& in, UTF16String& out) {
   const std::uint32_t start = in.GetPosition();
-  switch (ReadMark(in)) {
+  switch (ReadMark(in, start)) {
     case Mark::Utf16BigEndian:
       UTF16BEToString(in, out);
       return;

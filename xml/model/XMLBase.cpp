@@ -4,9 +4,13 @@
 
 XMLBase::XMLBase(XMLBase* parent) : parent_(parent), lockCount_(0) {}
 
-XMLBase::XMLBase(const XMLBase& other) = default;
+XMLBase::XMLBase(const XMLBase& other) : parent_(other.parent_), lockCount_(other.lockCount_) {}
 
-XMLBase& XMLBase::operator=(const XMLBase& other) = default;
+XMLBase& XMLBase::operator=(const XMLBase& other) {
+  parent_ = other.parent_;
+  lockCount_ = other.lockCount_;
+  return *this;
+}
 
 XMLBase::~XMLBase() = default;
 

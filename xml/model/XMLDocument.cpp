@@ -56,8 +56,6 @@ void XMLDocument::Release() {
     return;
   }
   // An element that still listed the document would destroy it a second time.
-  if (XMLBase* parent = GetParent()) {
-    parent->RemoveChild(this);
-  }
+  Unlist(this);
   delete this;
 }

@@ -26,6 +26,13 @@ XMLElementNode* DisposableElementOrNull(XMLBase* node) {
   return type == typeid(XMLElementNode) || type == typeid(XMLDocument) ? static_cast<XMLElementNode*>(node) : nullptr;
 }
 
+// Where a node goes that is to stand before `before`: the end when `before`
+// is null or not listed.
+template <class Node>
+typename std::list<Node*>::iterator PositionBefore(std::list<Node*>& list, const Node* before) {
+  return before == nullptr ? list.end() : std::find(list.begin(), list.end(), before);
+}
+
 }  // namespace
 
 XMLElementNode::XMLElementNode(XMLElementNode* parent, const UTF16String& name) : XMLBase(parent), name_(name) {}
@@ -93,62 +100,94 @@ XMLBase* XMLElementNode::Clone(bool deep) const {
 std::list<XMLBase*> XMLElementNode::GetChildNodes() const { return children_; }
 
 void XMLElementNode::InsertChild(XMLBase* child, XMLBase* before) {
-  // Two lists owning one node would destroy it twice.
-  XMLBase* former = child->GetParent();
-  if (former != nullptr && former != this) {
-    former->RemoveChild(child);
-  }
-  // Every node this element lists has this element as its parent: insertion
-  // sets it and removal clears it after unlisting. A node with another
-  // parent (or none) is therefore not listed here, and appending it needs no
-  // search, which keeps building a wide element linear.
-  if (former != this && before == nullptr) {
-    children_.push_back(child);
-    child->SetParent(this);
+  if (IsSelfOrAncestor(child)) {
     return;
   }
-  children_.remove(child);
-  auto position = before == nullptr ? children_.end() : std::find(children_.begin(), children_.end(), before);
-  children_.insert(position, child);
+  Place(children_, child, before);
   child->SetParent(this);
 }
 
-void XMLElementNode::RemoveChild(XMLBase* child) {
-  if (std::find(children_.begin(), children_.end(), child) == children_.end()) {
-    return;
-  }
-  children_.remove(child);
-  child->SetParent(nullptr);
-}
+void XMLElementNode::RemoveChild(XMLBase* child) { Remove(children_, child); }
 
 std::list<XMLAttributeObj*> XMLElementNode::GetAttributes() const { return attributes_; }
 
 void XMLElementNode::InsertAttribute(XMLAttributeObj* attribute, XMLAttributeObj* before) {
-  XMLBase* former = attribute->GetParent();
-  if (former != nullptr && former != this) {
-    if (auto* formerElement = dynamic_cast<XMLElementNode*>(former)) {
-      formerElement->RemoveAttribute(attribute);
-    }
-  }
-  attributes_.remove(attribute);
-  auto position =
-      before == nullptr ? attributes_.end() : std::find(attributes_.begin(), attributes_.end(), before);
-  attributes_.insert(position, attribute);
+  Place(attributes_, attribute, before);
   attribute->SetParent(this);
 }
 
-void XMLElementNode::RemoveAttribute(XMLAttributeObj* attribute) {
-  if (std::find(attributes_.begin(), attributes_.end(), attribute) == attributes_.end()) {
+void XMLElementNode::RemoveAttribute(XMLAttributeObj* attribute) { Remove(attributes_, attribute); }
+
+template <class Node>
+void XMLElementNode::Place(std::list<Node*>& list, Node* node, const Node* before) {
+  // Only a node that this element lists needs looking for, and it stands in
+  // one of the two lists. Any other node is appended without a search: the
+  // parser's case, which keeps building a wide element linear.
+  const auto listed = node->listedBy_ == this ? std::find(list.begin(), list.end(), node) : list.end();
+  if (listed != list.end()) {
+    // Taken out first, a node is no longer there to stand before.
+    list.splice(PositionBefore(list, before == node ? nullptr : before), list, listed);
     return;
   }
-  attributes_.remove(attribute);
-  attribute->SetParent(nullptr);
+  std::list<Node*> entry{node};  // the one allocation, made before anything changes
+  Unlist(node);
+  list.splice(PositionBefore(list, before), entry);
+  node->listedBy_ = this;
+}
+
+template <class Node>
+void XMLElementNode::Remove(std::list<Node*>& list, Node* node) {
+  if (node->listedBy_ != this) {
+    return;
+  }
+  const auto listed = std::find(list.begin(), list.end(), node);
+  if (listed == list.end()) {
+    return;  // it is in the other list
+  }
+  list.erase(listed);
+  node->listedBy_ = nullptr;
+  node->SetParent(nullptr);
+}
+
+void XMLElementNode::Unlist(XMLBase* node) noexcept {
+  XMLElementNode* holder = node->listedBy_;
+  if (holder == nullptr) {
+    return;
+  }
+  const auto child = std::find(holder->children_.begin(), holder->children_.end(), node);
+  if (child != holder->children_.end()) {
+    holder->children_.erase(child);
+  } else {
+    holder->attributes_.remove_if([node](const XMLAttributeObj* attribute) { return attribute == node; });
+  }
+  node->listedBy_ = nullptr;
+}
+
+bool XMLElementNode::IsSelfOrAncestor(const XMLBase* node) const noexcept {
+  if (node == this) {
+    return true;
+  }
+  // A node without children is nobody's ancestor. That settles every new
+  // node in O(1), so trees are built top down, however deep, in linear time.
+  const auto* element = dynamic_cast<const XMLElementNode*>(node);
+  if (element == nullptr || element->children_.empty()) {
+    return false;
+  }
+  // The elements that list one another form a forest, because every
+  // insertion asks this first, so the walk ends at a root.
+  for (const XMLBase* ancestor = listedBy_; ancestor != nullptr; ancestor = ancestor->listedBy_) {
+    if (ancestor == node) {
+      return true;
+    }
+  }
+  return false;
 }
 
 void XMLElementNode::CloneAttributesOf(const XMLElementNode& source) {
   for (XMLAttributeObj* attribute : source.attributes_) {
     std::unique_ptr<XMLAttributeObj> copy(static_cast<XMLAttributeObj*>(attribute->Clone(true)));
     attributes_.push_back(copy.get());
+    copy->listedBy_ = this;
     copy.release()->SetParent(this);
   }
 }
@@ -195,6 +234,7 @@ bool XMLElementNode::HasLockedDescendant() const {
 void XMLElementNode::AdoptChild(XMLBase* child) {
   std::unique_ptr<XMLBase> owned(child);
   children_.push_back(child);
+  child->listedBy_ = this;
   owned.release()->SetParent(this);
 }
 

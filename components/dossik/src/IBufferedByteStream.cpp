@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <typeinfo>
 
 #include "Dossik.h"
 
@@ -59,6 +60,10 @@ void IBufferedByteStream::SetPosition(std::uint32_t position) {
 std::uint32_t IBufferedByteStream::GetPosition() const { return bufferStart_ + next_; }
 
 std::uint32_t IBufferedByteStream::GetLength() const { return source_.GetLength(); }
+
+IByteWindow* IBufferedByteStream::InPlaceWindow() noexcept {
+  return typeid(*this) == typeid(IBufferedByteStream) ? this : nullptr;
+}
 
 std::span<const unsigned char> IBufferedByteStream::Window() const noexcept {
   return {buffer_.data() + next_, filled_ - next_};

@@ -1,3 +1,5 @@
 #include "Dossik.h"
 
 IByteStream::~IByteStream() = default;
+
+IByteWindow* IByteStream::InPlaceWindow() noexcept { return nullptr; }

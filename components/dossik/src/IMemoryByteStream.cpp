@@ -2,6 +2,7 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
+#include <typeinfo>
 #include <utility>
 
 #include "Dossik.h"
@@ -41,6 +42,10 @@ void IMemoryByteStream::SetPosition(std::uint32_t position) { position_ = positi
 std::uint32_t IMemoryByteStream::GetPosition() const { return position_; }
 
 std::uint32_t IMemoryByteStream::GetLength() const { return static_cast<std::uint32_t>(bytes_.size()); }
+
+IByteWindow* IMemoryByteStream::InPlaceWindow() noexcept {
+  return typeid(*this) == typeid(IMemoryByteStream) ? this : nullptr;
+}
 
 std::span<const unsigned char> IMemoryByteStream::Window() const noexcept {
   if (position_ >= bytes_.size()) return {};

@@ -10,6 +10,7 @@ namespace {
 
 using decodingtest::ScriptedStream;
 using ::testing::ElementsAre;
+using Decoder = void (*)(IByteStream&, UTF16String&);
 
 TEST(StreamCalls, CursorTakesPositionThenFirstByteThenLength) {
   ScriptedStream in("AB");
@@ -47,26 +48,65 @@ TEST(StreamCalls, LengthIsAnOffsetFromTheStartOfTheData) {
   EXPECT_EQ(out, u"BC");
 }
 
-TEST(StreamCalls, StreamThatFailsEndsTheTextQuietly) {
+TEST(StreamCalls, StreamOfUnknownLengthThatFailsEndsTheTextQuietly) {
   ScriptedStream in("ABCD");
-  in.FailReadsFrom(2);
+  in.ReportLength(0).FailReadsFrom(2);
   UTF16String out;
   UTF8ToString(in, out);
   EXPECT_EQ(out, u"AB");
 
   ScriptedStream utf16(std::string("A\0B\0", 4));
-  utf16.FailReadsFrom(3);
+  utf16.ReportLength(0).FailReadsFrom(3);
   UTF16String units;
   UTF16LEToString(utf16, units);
   EXPECT_EQ(units, u"AB");  // the failed read stands in for a missing last byte
 }
 
-TEST(StreamCalls, StreamThatFailsInsideASequenceLooksLikeACutOffSequence) {
+TEST(StreamCalls, StreamOfUnknownLengthThatFailsInsideASequenceLooksLikeACutOffSequence) {
   ScriptedStream in("A\xE2\x82\xAC");
-  in.FailReadsFrom(2);
+  in.ReportLength(0).FailReadsFrom(2);
   UTF16String out;
   EXPECT_THROW(UTF8ToString(in, out), unexpected_eof_utf8);
   EXPECT_EQ(out, u"A");
+}
+
+TEST(StreamCalls, ReadErrorBeforeTheReportedLengthPassesOutOfEveryDecoder) {
+  for (Decoder decoder : {UTF8ToString, UTF16LEToString, UTF16BEToString, TextToString}) {
+    ScriptedStream in("ABCDEFGH");
+    in.FailReadsFrom(5);
+    UTF16String out = u"kept";
+    EXPECT_THROW(decoder(in, out), std::runtime_error);
+    EXPECT_EQ(out.substr(0, 4), u"kept");
+  }
+  ScriptedStream in("A\xE2\x82\xAC");
+  in.FailReadsFrom(2);
+  UTF16String out;
+  EXPECT_THROW(UTF8ToString(in, out), std::runtime_error);
+  EXPECT_EQ(out, u"A");
+}
+
+TEST(StreamCalls, ReadErrorUnderABufferedStreamPassesOut) {
+  for (Decoder decoder : {UTF8ToString, UTF16LEToString, TextToString}) {
+    ScriptedStream source("ABCDEFGHIJKLMNOP");
+    source.FailReadsFrom(9);
+    IBufferedByteStream in(source, 4, 2);
+    UTF16String out;
+    EXPECT_THROW(decoder(in, out), std::runtime_error);
+  }
+  ScriptedStream lengthless("ABCDEFGHIJKLMNOP");
+  lengthless.ReportLength(0).FailReadsFrom(9);
+  IBufferedByteStream in(lengthless, 4, 2);
+  UTF16String out;
+  UTF8ToString(in, out);
+  EXPECT_EQ(out, u"ABCDEFGH");  // the block read that failed delivered nothing
+}
+
+TEST(StreamCalls, StreamEndingBeforeTheLengthItReportedLetsItsEndOfDataThrough) {
+  ScriptedStream in("ABC");
+  in.ReportLength(5);
+  UTF16String out;
+  EXPECT_THROW(UTF8ToString(in, out), EndOfDataError);
+  EXPECT_EQ(out, u"AB");
 }
 
 TEST(StreamCalls, FailureToTellThePositionGivesNoText) {

@@ -2,6 +2,10 @@
 // owned; null for a detached node and for a document) and carries a lock
 // count that only Release() consults. All text is UTF16String; getters fill
 // the caller's string, setters copy theirs.
+//
+// Apart from the parent, which callers may set and copy freely, a node
+// remembers the element whose list holds it. Only the elements' insertion and
+// removal change that record, so it stays true whatever the parent says.
 #pragma once
 
 #include <cstddef>
@@ -12,10 +16,13 @@
 #include "UTF16String.h"
 #include "arborix/XMLNodeType.h"
 
+class XMLElementNode;
+
 class ARBORIX_EXPORT XMLBase {
  public:
   explicit XMLBase(XMLBase* parent);
-  // Copies carry both the parent pointer and the lock count.
+  // Copies carry both the parent pointer and the lock count. A copy is listed
+  // nowhere, and an assigned node stays listed where it was.
   XMLBase(const XMLBase& other);
   XMLBase& operator=(const XMLBase& other);
   virtual ~XMLBase();
@@ -59,6 +66,9 @@ class ARBORIX_EXPORT XMLBase {
   XMLBase* GetRoot();
 
  private:
+  friend class XMLElementNode;
+
   XMLBase* parent_;
   std::int32_t lockCount_;
+  XMLElementNode* listedBy_ = nullptr;  // the element whose children or attributes list holds this node
 };

@@ -1,9 +1,11 @@
 // XMLElementNode: an element with a tag name, an ordered list of children and
 // an ordered list of attributes. It owns every node it lists and destroys them
-// with itself. A node is listed by one element at most: inserting a node that
-// another element still lists takes it out of that list first. Insertion and
-// removal are linear in the length of the list they change. Trees of any
-// depth are destroyed, cloned and serialised without recursion.
+// with itself. A node is listed once, by one element at most: inserting a
+// node that an element still lists takes it out of that list first, whatever
+// its parent pointer says. Appending a node that no element lists costs O(1);
+// moving a listed node, inserting before a sibling and removing search the
+// list. An insertion that would make an element its own ancestor is refused.
+// Trees of any depth are destroyed, cloned and serialised without recursion.
 #pragma once
 
 #include <list>
@@ -37,6 +39,8 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   // Takes `child` (not null) out of the list wherever it is, then puts it
   // right before `before`, or at the end when `before` is null or not a
   // child. The element owns `child` from then on and becomes its parent.
+  // Does nothing at all when `child` is this element or lists it, directly
+  // or further up: a tree cannot hold itself.
   void InsertChild(XMLBase* child, XMLBase* before) override;
   // Takes `child` out of the list and detaches it; the caller owns it again.
   // A node that is not a child is left as it is.
@@ -60,6 +64,20 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ARBORIX_NO_EXPORT bool HasLockedDescendant() const;
   // Lists a newly made node that belongs to no element yet.
   ARBORIX_NO_EXPORT void AdoptChild(XMLBase* child);
+  // Moves `node` right before `before` in `list`, or to its end, listing it
+  // there if `list` does not hold it yet; one of InsertChild and
+  // InsertAttribute.
+  template <class Node>
+  ARBORIX_NO_EXPORT void Place(std::list<Node*>& list, Node* node, const Node* before);
+  // Takes `node` out of `list` and detaches it, if this element lists it there.
+  template <class Node>
+  ARBORIX_NO_EXPORT void Remove(std::list<Node*>& list, Node* node);
+  // Takes `node` out of the list of the element that holds it, if any; the
+  // parent pointer is left as it is.
+  ARBORIX_NO_EXPORT static void Unlist(XMLBase* node) noexcept;
+  // True when `node` is this element or an element that lists it, directly
+  // or further up.
+  ARBORIX_NO_EXPORT bool IsSelfOrAncestor(const XMLBase* node) const noexcept;
   // Writes the start tag; true when the children and an end tag follow.
   ARBORIX_NO_EXPORT bool AppendStartTag(UTF16String& out);
   ARBORIX_NO_EXPORT void AppendEndTag(UTF16String& out) const;
