@@ -6,7 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "NodeMemory.h"
 #include "arborix/XMLDocument.h"
+
+using arborix_internal::NodeListMemory;
 
 namespace {
 
@@ -29,19 +32,20 @@ XMLElementNode* DisposableElementOrNull(XMLBase* node) {
 // Where a node goes that is to stand before `before`: the end when `before`
 // is null or not listed.
 template <class Node>
-typename std::list<Node*>::iterator PositionBefore(std::list<Node*>& list, const Node* before) {
+typename std::pmr::list<Node*>::iterator PositionBefore(std::pmr::list<Node*>& list, const Node* before) {
   return before == nullptr ? list.end() : std::find(list.begin(), list.end(), before);
 }
 
 }  // namespace
 
-XMLElementNode::XMLElementNode(XMLElementNode* parent, const UTF16String& name) : XMLBase(parent), name_(name) {}
+XMLElementNode::XMLElementNode(XMLElementNode* parent, const UTF16String& name)
+    : XMLBase(parent), name_(name), children_(NodeListMemory()), attributes_(NodeListMemory()) {}
 
 XMLElementNode::~XMLElementNode() {
   // Grandchildren are spliced onto the pending list before their element is
   // deleted, so each delete below finds its element already empty. Splicing
   // allocates nothing, which a destructor relies on.
-  std::list<XMLBase*> pending;
+  std::pmr::list<XMLBase*> pending(NodeListMemory());
   pending.splice(pending.end(), children_);
   while (!pending.empty()) {
     XMLBase* node = pending.front();
@@ -68,7 +72,7 @@ void XMLElementNode::AppendXML(UTF16String& out) {
   }
   struct OpenElement {
     XMLElementNode* element;
-    std::list<XMLBase*>::iterator next;
+    std::pmr::list<XMLBase*>::iterator next;
   };
   std::vector<OpenElement> open{{this, children_.begin()}};
   while (!open.empty()) {
@@ -97,7 +101,7 @@ XMLBase* XMLElementNode::Clone(bool deep) const {
   return copy.release();
 }
 
-std::list<XMLBase*> XMLElementNode::GetChildNodes() const { return children_; }
+std::list<XMLBase*> XMLElementNode::GetChildNodes() const { return {children_.begin(), children_.end()}; }
 
 void XMLElementNode::InsertChild(XMLBase* child, XMLBase* before) {
   if (IsSelfOrAncestor(child)) {
@@ -109,7 +113,9 @@ void XMLElementNode::InsertChild(XMLBase* child, XMLBase* before) {
 
 void XMLElementNode::RemoveChild(XMLBase* child) { Remove(children_, child); }
 
-std::list<XMLAttributeObj*> XMLElementNode::GetAttributes() const { return attributes_; }
+std::list<XMLAttributeObj*> XMLElementNode::GetAttributes() const {
+  return {attributes_.begin(), attributes_.end()};
+}
 
 void XMLElementNode::InsertAttribute(XMLAttributeObj* attribute, XMLAttributeObj* before) {
   Place(attributes_, attribute, before);
@@ -119,7 +125,7 @@ void XMLElementNode::InsertAttribute(XMLAttributeObj* attribute, XMLAttributeObj
 void XMLElementNode::RemoveAttribute(XMLAttributeObj* attribute) { Remove(attributes_, attribute); }
 
 template <class Node>
-void XMLElementNode::Place(std::list<Node*>& list, Node* node, const Node* before) {
+void XMLElementNode::Place(std::pmr::list<Node*>& list, Node* node, const Node* before) {
   // Only a node that this element lists needs looking for, and it stands in
   // one of the two lists. Any other node is appended without a search: the
   // parser's case, which keeps building a wide element linear.
@@ -129,14 +135,14 @@ void XMLElementNode::Place(std::list<Node*>& list, Node* node, const Node* befor
     list.splice(PositionBefore(list, before == node ? nullptr : before), list, listed);
     return;
   }
-  std::list<Node*> entry{node};  // the one allocation, made before anything changes
+  std::pmr::list<Node*> entry({node}, NodeListMemory());  // the one allocation, made before anything changes
   Unlist(node);
   list.splice(PositionBefore(list, before), entry);
   node->listedBy_ = this;
 }
 
 template <class Node>
-void XMLElementNode::Remove(std::list<Node*>& list, Node* node) {
+void XMLElementNode::Remove(std::pmr::list<Node*>& list, Node* node) {
   if (node->listedBy_ != this) {
     return;
   }

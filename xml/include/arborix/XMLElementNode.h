@@ -9,6 +9,7 @@
 #pragma once
 
 #include <list>
+#include <memory_resource>
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
@@ -68,10 +69,10 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   // there if `list` does not hold it yet; one of InsertChild and
   // InsertAttribute.
   template <class Node>
-  ARBORIX_NO_EXPORT void Place(std::list<Node*>& list, Node* node, const Node* before);
+  ARBORIX_NO_EXPORT void Place(std::pmr::list<Node*>& list, Node* node, const Node* before);
   // Takes `node` out of `list` and detaches it, if this element lists it there.
   template <class Node>
-  ARBORIX_NO_EXPORT void Remove(std::list<Node*>& list, Node* node);
+  ARBORIX_NO_EXPORT void Remove(std::pmr::list<Node*>& list, Node* node);
   // Takes `node` out of the list of the element that holds it, if any; the
   // parent pointer is left as it is.
   ARBORIX_NO_EXPORT static void Unlist(XMLBase* node) noexcept;
@@ -83,6 +84,7 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ARBORIX_NO_EXPORT void AppendEndTag(UTF16String& out) const;
 
   UTF16String name_;
-  std::list<XMLBase*> children_;
-  std::list<XMLAttributeObj*> attributes_;
+  // Their links come from the node pool, as the nodes do.
+  std::pmr::list<XMLBase*> children_;
+  std::pmr::list<XMLAttributeObj*> attributes_;
 };
