@@ -8,6 +8,7 @@
 
 #include "NodeMemory.h"
 #include "arborix/XMLDocument.h"
+#include "arborix/XMLTextNode.h"
 
 using arborix_internal::NodeListMemory;
 
@@ -175,7 +176,14 @@ bool XMLElementNode::IsSelfOrAncestor(const XMLBase* node) const noexcept {
   }
   // A node without children is nobody's ancestor. That settles every new
   // node in O(1), so trees are built top down, however deep, in linear time.
-  const auto* element = dynamic_cast<const XMLElementNode*>(node);
+  // The library's own classes are told apart by their exact type, which costs
+  // far less than the cast a caller's derived class needs.
+  const std::type_info& type = typeid(*node);
+  if (type == typeid(XMLTextNode) || type == typeid(XMLAttributeObj)) {
+    return false;
+  }
+  const auto* element = type == typeid(XMLElementNode) ? static_cast<const XMLElementNode*>(node)
+                                                        : dynamic_cast<const XMLElementNode*>(node);
   if (element == nullptr || element->children_.empty()) {
     return false;
   }

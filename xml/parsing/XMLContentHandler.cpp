@@ -46,7 +46,9 @@ void XMLContentHandler::startElement(CQURString&, CQURString& localName, CQURStr
 
 void XMLContentHandler::endElement(CQURString&, CQURString&, CQURString&) {
   if (current_ == nullptr) return;
-  current_ = dynamic_cast<XMLElementNode*>(current_->GetParent());
+  // Every element here was inserted into an element by this handler, and the
+  // document's parent is null: the parent is an element or nothing.
+  current_ = static_cast<XMLElementNode*>(current_->GetParent());
 }
 
 void XMLContentHandler::characters(CQURString& text) { AppendText(text); }
