@@ -9,6 +9,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -84,6 +86,15 @@ inline void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
   out.resize(start + utf8.size());
   char16_t* write = out.data() + start;
   for (std::size_t i = 0; i < utf8.size();) {
+    // Eight ASCII bytes at a time while eight remain, then byte by byte.
+    while (utf8.size() - i >= 8) {
+      std::uint64_t chunk;
+      std::memcpy(&chunk, utf8.data() + i, sizeof chunk);
+      if ((chunk & 0x8080808080808080u) != 0) break;
+      for (std::size_t k = 0; k < 8; ++k) write[k] = static_cast<char16_t>(utf8[i + k]);
+      write += 8;
+      i += 8;
+    }
     while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80) {
       *write++ = static_cast<char16_t>(utf8[i++]);
     }

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/UnicodeTranscoding.h"
+
+namespace {
+
+// The conversion one code point at a time, without the ASCII fast paths.
+std::u16string OneAtATime(std::string_view utf8) {
+  std::u16string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c = platform::DecodeUTF8(utf8, i);
+    if (c >= 0x10000) {
+      c -= 0x10000;
+      out += static_cast<char16_t>(0xD800 + (c >> 10));
+      out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(c);
+    }
+  }
+  return out;
+}
+
+TEST(AppendAsUTF16, MatchesThePortableDecoderAtEveryLengthAndOffset) {
+  const std::string pieces[] = {"a", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xFF", "\xE2\x82", "0123456789"};
+  for (const std::string& odd : pieces) {
+    for (std::size_t before = 0; before <= 17; ++before) {
+      for (std::size_t after = 0; after <= 17; ++after) {
+        const std::string text = std::string(before, 'x') + odd + std::string(after, 'y');
+        std::u16string converted = u"kept";
+        platform::AppendAsUTF16(text, converted);
+        ASSERT_EQ(converted, u"kept" + OneAtATime(text)) << before << " " << after;
+      }
+    }
+  }
+}
+
+TEST(AppendAsUTF16, ReplacesMalformedSequencesOneByteAtATime) {
+  EXPECT_EQ(platform::ToUTF16("ab\xC3" "cdefghijk\x80"), u"ab\uFFFDcdefghijk\uFFFD");
+}
+
+}  // namespace
