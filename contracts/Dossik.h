@@ -193,7 +193,8 @@ class DOSSIK_EXPORT IPlatformByteStream : public IByteStream {
 
 // Reads its source through a buffer of `bufferSize` bytes, each refill one
 // block read of a whole buffer; block reads of at least `minimumRead` bytes
-// that find the buffer empty go straight to the source instead. It starts at
+// that find the buffer empty go straight to the source instead (a stream
+// read only that way never allocates its buffer). It starts at
 // the source's position and reports the source's length. Setting a position
 // within the buffered bytes does not touch the source. The source must be
 // read only through the wrapper while it lives.
@@ -220,7 +221,8 @@ class DOSSIK_EXPORT IBufferedByteStream : public IByteStream, public IByteWindow
   bool Refill();
 
   IByteStream& source_;
-  std::vector<unsigned char> buffer_;
+  std::vector<unsigned char> buffer_;  // made at the first refill
+  std::uint32_t bufferSize_;
   std::uint32_t minimumRead_;
   std::uint32_t bufferStart_ = 0;  // source position of buffer_[0]
   std::uint32_t next_ = 0;         // index of the next unread byte in buffer_

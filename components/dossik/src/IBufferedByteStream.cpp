@@ -6,7 +6,7 @@
 
 IBufferedByteStream::IBufferedByteStream(IByteStream& source, std::uint32_t bufferSize, std::uint32_t minimumRead)
     : source_(source),
-      buffer_(std::max<std::uint32_t>(bufferSize, 1)),
+      bufferSize_(std::max<std::uint32_t>(bufferSize, 1)),
       minimumRead_(std::max<std::uint32_t>(minimumRead, 1)),
       bufferStart_(source.GetPosition()) {}
 
@@ -15,7 +15,8 @@ IBufferedByteStream::~IBufferedByteStream() = default;
 bool IBufferedByteStream::Refill() {
   bufferStart_ += filled_;
   next_ = filled_ = 0;
-  filled_ = source_.ReadBlock(buffer_.data(), static_cast<std::uint32_t>(buffer_.size()));
+  if (buffer_.empty()) buffer_.resize(bufferSize_);
+  filled_ = source_.ReadBlock(buffer_.data(), bufferSize_);
   return filled_ != 0;
 }
 
