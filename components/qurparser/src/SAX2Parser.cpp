@@ -7,6 +7,7 @@
 #include "Broker.h"
 #include "EncodingDetection.h"
 #include "ErrorCatalogue.h"
+#include "InputTranscoder.h"
 #include "StringObject.h"
 
 namespace qur {
@@ -113,16 +114,18 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
   const char* data = reinterpret_cast<const char*>(block_.data());
   std::size_t size = count;
   if (expat_ == nullptr) {
+    InputTranscoder::Start start;
     try {
       head_.append(data, size);
+      start = head_.size() < 2 && !final ? InputTranscoder::Start::NeedMoreBytes : transcoder_.Begin(head_, final);
     } catch (const std::bad_alloc&) {
       return Finish(OutOfMemory());
     }
-    if (head_.size() < 2 && !final) {
+    if (start == InputTranscoder::Start::NeedMoreBytes) {
       more = true;
       return nullptr;
     }
-    expat_ = XML_ParserCreate(EncodingFromFirstBytes(head_));
+    expat_ = XML_ParserCreate(start == InputTranscoder::Start::Transcode ? "UTF-8" : EncodingFromFirstBytes(head_));
     if (expat_ == nullptr) return Finish(OutOfMemory());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -136,6 +139,22 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
     data = head_.data();
     size = head_.size();
   }
+  if (transcoder_.Active()) {
+    bool converted = false;
+    try {
+      converted = transcoder_.Convert({data, size}, final);
+    } catch (const std::bad_alloc&) {
+      return Finish(OutOfMemory());
+    }
+    data = transcoder_.Output().data();
+    size = transcoder_.Output().size();
+    if (!converted) {
+      // The text before the bad bytes goes first: a fault of its own comes
+      // first, and the position reported is that of the bad bytes.
+      KORErrorHandle error = Feed(data, size, false);
+      return Finish(error != nullptr ? error : DocumentFault(kUndecodableBytes));
+    }
+  }
   if (KORErrorHandle error = Feed(data, size, final)) return Finish(error);
   more = !final;
   return final ? Finish(nullptr) : nullptr;
@@ -144,7 +163,8 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
 KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) {
   // Expat takes int lengths; a block is far smaller.
   if (XML_Parse(expat_, data, static_cast<int>(size), final ? XML_TRUE : XML_FALSE) == XML_STATUS_ERROR) {
-    return stopError_ != nullptr ? std::exchange(stopError_, nullptr) : DocumentFault();
+    return stopError_ != nullptr ? std::exchange(stopError_, nullptr)
+                                 : DocumentFault(EntryForExpatError(XML_GetErrorCode(expat_), depth_ > 0));
   }
   if (!final) return nullptr;
   FlushText();
@@ -154,11 +174,9 @@ KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) 
   return std::exchange(stopError_, nullptr);
 }
 
-// Builds the error of the fault Expat found and reports it to the error
-// handler; the parse ends with it whatever the handler answers.
-KORErrorHandle SAX2Parser::DocumentFault() {
-  const XML_Error code = XML_GetErrorCode(expat_);
-  const CatalogueEntry entry = EntryForExpatError(code, depth_ > 0);
+// Builds the error of a fault in the document at Expat's position and reports
+// it to the error handler; the parse ends with it whatever the handler answers.
+KORErrorHandle SAX2Parser::DocumentFault(const CatalogueEntry& entry) {
   const auto line = static_cast<std::int32_t>(XML_GetCurrentLineNumber(expat_));
   KORErrorHandle error;
   try {
@@ -179,6 +197,7 @@ KORErrorHandle SAX2Parser::Finish(KORErrorHandle result) {
   if (stopError_ != nullptr) Broker().releaseError(std::exchange(stopError_, nullptr));
   if (locator_ != nullptr) locator_->expat = nullptr;
   if (expat_ != nullptr) XML_ParserFree(std::exchange(expat_, nullptr));
+  transcoder_.End();
   head_.clear();
   pending_.clear();
   streamCallbacks_ = nullptr;
