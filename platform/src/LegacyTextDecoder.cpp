@@ -69,7 +69,7 @@ bool LegacyTextDecoder::Decode(std::string_view input, bool final, std::string& 
   if (!final) {
     const auto last = std::find_if(input.rbegin(), input.rend(),
                                    [](char c) { return EndsACharacter(static_cast<unsigned char>(c)); });
-    cut = held + static_cast<std::size_t>(input.rend() - last);
+    cut = last == input.rend() ? 0 : held + static_cast<std::size_t>(input.rend() - last);
   }
   std::string text = std::move(state_->pending);
   text.append(input);
