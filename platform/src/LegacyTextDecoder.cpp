@@ -73,8 +73,11 @@ bool LegacyTextDecoder::Decode(std::string_view input, bool final, std::string& 
   }
   std::string text = std::move(state_->pending);
   text.append(input);
+  if (cut == 0) {
+    state_->pending = std::move(text);
+    return true;
+  }
   state_->pending = text.substr(cut);
-  if (cut == 0) return true;
   if (cut > static_cast<std::size_t>(INT_MAX)) {
     state_.reset();
     return false;
