@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Parses every .xml and .svg file below the given folders (default
 # /usr/share) with ParseXMLFile and with libxml2 and compares the trees.
-# Prints each difference and the counts; fails on any difference other than
-# a document in an encoding the parser component does not support.
+# Prints each difference and the counts; fails on any difference, a document
+# refused for its encoding included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${XML_REALWORLD_BUILD_DIR:-build/default}

@@ -24,5 +24,6 @@ CatalogueEntry EntryForExpatError(XML_Error code, bool insideElement);
 
 inline constexpr CatalogueEntry kStreamOverrun{85, "the input stream reported more bytes than were asked for"};
 inline constexpr CatalogueEntry kParserOutOfMemory{111, "out of memory"};
+inline constexpr CatalogueEntry kUndecodableBytes{48, "bytes not valid in the declared encoding"};
 
 }  // namespace qur

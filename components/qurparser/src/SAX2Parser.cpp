@@ -8,6 +8,7 @@
 #include "Broker.h"
 #include "EncodingDetection.h"
 #include "ErrorCatalogue.h"
+#include "InputTranscoder.h"
 #include "ParseResources.h"
 #include "StringObject.h"
 
@@ -114,21 +115,27 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
   const char* data = reinterpret_cast<const char*>(block_.data());
   std::size_t size = count;
   if (expat_ == nullptr) {
-    // Only a first read too short to tell the encoding is kept for the next.
-    if (!head_.empty() || (size < 2 && !final)) {
-      try {
+    // The first bytes are kept only while they are too few to tell the
+    // encoding; otherwise the first read is looked at where it lies.
+    InputTranscoder::Start start;
+    try {
+      if (!head_.empty()) {
         head_.append(data, size);
-      } catch (const std::bad_alloc&) {
-        return Finish(OutOfMemory());
+        data = head_.data();
+        size = head_.size();
       }
-      if (head_.size() < 2 && !final) {
-        more = true;
-        return nullptr;
-      }
-      data = head_.data();
-      size = head_.size();
+      const std::string_view first(data, size);
+      start = size < 2 && !final ? InputTranscoder::Start::NeedMoreBytes : transcoder_.Begin(first, final);
+      if (start == InputTranscoder::Start::NeedMoreBytes && head_.empty()) head_.assign(data, size);
+    } catch (const std::bad_alloc&) {
+      return Finish(OutOfMemory());
     }
-    expat_ = TakeExpatParser(EncodingFromFirstBytes({data, size}));
+    if (start == InputTranscoder::Start::NeedMoreBytes) {
+      more = true;
+      return nullptr;
+    }
+    expat_ = TakeExpatParser(start == InputTranscoder::Start::Transcode ? "UTF-8"
+                                                                         : EncodingFromFirstBytes({data, size}));
     if (expat_ == nullptr) return Finish(OutOfMemory());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -140,6 +147,22 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
     XML_SetSkippedEntityHandler(expat_, &OnSkippedEntity);
     locator_->expat = expat_;
   }
+  if (transcoder_.Active()) {
+    bool converted = false;
+    try {
+      converted = transcoder_.Convert({data, size}, final);
+    } catch (const std::bad_alloc&) {
+      return Finish(OutOfMemory());
+    }
+    data = transcoder_.Output().data();
+    size = transcoder_.Output().size();
+    if (!converted) {
+      // The text before the bad bytes goes first: a fault of its own comes
+      // first, and the position reported is that of the bad bytes.
+      KORErrorHandle error = Feed(data, size, false);
+      return Finish(error != nullptr ? error : DocumentFault(kUndecodableBytes));
+    }
+  }
   if (KORErrorHandle error = Feed(data, size, final)) return Finish(error);
   more = !final;
   return final ? Finish(nullptr) : nullptr;
@@ -149,7 +172,10 @@ KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) 
   // Expat takes int lengths; a block is far smaller.
   const XML_Status status = XML_Parse(expat_, data, static_cast<int>(size), final ? XML_TRUE : XML_FALSE);
   largestBuffer_ = std::max(largestBuffer_, BufferedInput(expat_));
-  if (status == XML_STATUS_ERROR) return stopError_ != nullptr ? std::exchange(stopError_, nullptr) : DocumentFault();
+  if (status == XML_STATUS_ERROR) {
+    return stopError_ != nullptr ? std::exchange(stopError_, nullptr)
+                                 : DocumentFault(EntryForExpatError(XML_GetErrorCode(expat_), depth_ > 0));
+  }
   if (!final) return nullptr;
   FlushText();
   if (const auto* content = Content(); stopError_ == nullptr && content != nullptr && content->endDocument != nullptr) {
@@ -158,11 +184,9 @@ KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) 
   return std::exchange(stopError_, nullptr);
 }
 
-// Builds the error of the fault Expat found and reports it to the error
-// handler; the parse ends with it whatever the handler answers.
-KORErrorHandle SAX2Parser::DocumentFault() {
-  const XML_Error code = XML_GetErrorCode(expat_);
-  const CatalogueEntry entry = EntryForExpatError(code, depth_ > 0);
+// Builds the error of a fault in the document at Expat's position and reports
+// it to the error handler; the parse ends with it whatever the handler answers.
+KORErrorHandle SAX2Parser::DocumentFault(const CatalogueEntry& entry) {
   const auto line = static_cast<std::int32_t>(XML_GetCurrentLineNumber(expat_));
   KORErrorHandle error;
   try {
@@ -183,6 +207,7 @@ KORErrorHandle SAX2Parser::Finish(KORErrorHandle result) {
   if (stopError_ != nullptr) Broker().releaseError(std::exchange(stopError_, nullptr));
   if (locator_ != nullptr) locator_->expat = nullptr;
   GiveBackExpatParser(std::exchange(expat_, nullptr), largestBuffer_);
+  transcoder_.End();
   head_.clear();
   pending_.clear();
   streamCallbacks_ = nullptr;

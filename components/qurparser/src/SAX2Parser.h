@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ErrorCatalogue.h"
+#include "InputTranscoder.h"
 #include "KOR.h"
 #include "LocatorObject.h"
 #include "ParseResources.h"
@@ -49,7 +51,7 @@ class SAX2Parser {
 
   KORErrorHandle Start();
   KORErrorHandle Feed(const char* data, std::size_t size, bool final);
-  KORErrorHandle DocumentFault();
+  KORErrorHandle DocumentFault(const CatalogueEntry& entry);
   KORErrorHandle Finish(KORErrorHandle result);
   void Stop(KORErrorHandle error);
   void FlushText();
@@ -74,6 +76,7 @@ class SAX2Parser {
   const QURBinInputStreamCallbacks* streamCallbacks_ = nullptr;
   XML_Parser expat_ = nullptr;
   std::string head_;     // first bytes, kept until the encoding is known
+  InputTranscoder transcoder_;
   std::string pending_;  // character data not yet delivered
   KORErrorHandle stopError_ = nullptr;
   std::int32_t depth_ = 0;

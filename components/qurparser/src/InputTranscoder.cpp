@@ -1,0 +1,59 @@
+#include "InputTranscoder.h"
+
+#include <array>
+
+#include "XMLDeclaration.h"
+
+namespace qur {
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (upper(a[i]) != upper(b[i])) return false;
+  }
+  return true;
+}
+
+// The encodings Expat reads by itself, under the names it knows them by.
+bool ExpatReadsItself(std::string_view name) {
+  constexpr std::array<std::string_view, 6> kNames{"UTF-8", "UTF-16", "UTF-16LE", "UTF-16BE", "ISO-8859-1", "US-ASCII"};
+  for (std::string_view known : kNames) {
+    if (SameName(known, name)) return true;
+  }
+  return false;
+}
+
+bool ReadsDeclarationUnchanged(std::string_view encoding, std::string_view declaration) {
+  platform::LegacyTextDecoder decoder(encoding);
+  std::string text;
+  return decoder.Decode(declaration, false, text) && text == declaration;
+}
+
+}  // namespace
+
+InputTranscoder::Start InputTranscoder::Begin(std::string_view head, bool final) {
+  End();
+  const DeclaredEncoding declared = FindDeclaredEncoding(head, final);
+  if (declared.outcome == DeclaredEncoding::Outcome::Incomplete) return Start::NeedMoreBytes;
+  if (declared.outcome == DeclaredEncoding::Outcome::Absent || ExpatReadsItself(declared.name)) return Start::AsIs;
+  auto decoder = std::make_unique<platform::LegacyTextDecoder>(declared.name);
+  if (!decoder->IsOpen() || !ReadsDeclarationUnchanged(declared.name, head.substr(0, declared.declarationSize))) {
+    return Start::AsIs;
+  }
+  decoder_ = std::move(decoder);
+  return Start::Transcode;
+}
+
+bool InputTranscoder::Convert(std::string_view bytes, bool final) {
+  output_.clear();
+  return decoder_->Decode(bytes, final, output_);
+}
+
+void InputTranscoder::End() {
+  decoder_.reset();
+  output_.clear();
+}
+
+}  // namespace qur
