@@ -86,3 +86,10 @@ if(NOT CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
     PASS_REGULAR_EXPRESSION "^atelier: cannot write '[^\n]*packed\\.bin': No space left on device\nexit=1\natelier: cannot write '[^\n]*matte\\.png': No space left on device\nexit=1\nold\nold\nfiller\nmatte\\.png\npacked\\.bin\n$")
 endif()
 
+# A 68-byte PNG that claims 16000 x 16000 pixels fails when its data ends, as
+# a damaged file (its memory use is checked in atelier_png_files_tests).
+add_test(NAME tools.images.pack_refuses_a_png_whose_data_ends_early
+  COMMAND sh -c "\"$1\" image pack \"$2\" \"$3/never.bin\" 2>&1; echo exit=$?; ls -A \"$3\" | grep -c never"
+          sh ${atelier} ${CMAKE_CURRENT_SOURCE_DIR}/data/claims-16000x16000.png ${images_out})
+set_tests_properties(tools.images.pack_refuses_a_png_whose_data_ends_early PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: [^\n]*claims-16000x16000\\.png: [^\n]+\nexit=1\n0\n$")
