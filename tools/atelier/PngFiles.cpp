@@ -75,8 +75,10 @@ struct DecodedPng {
 
 // Reads the rows one at a time, the storage growing by a row as the first
 // pass reaches it: a file that claims more rows than its data holds fails
-// when its data ends, not after an allocation for everything it claims. (An
-// interlaced file's first pass holds every eighth row.)
+// when its data ends, not after an allocation for everything it claims. (The
+// first pass of an interlaced file has data for every eighth row, so there
+// the storage runs up to eight rows ahead of the data; libpng's own limit of
+// a million pixels per row bounds a row.)
 DecodedPng Decode(IByteStream& in, const std::string& name, PixelForm form) {
   PngSession session;
   DecodedPng decoded;
@@ -130,7 +132,6 @@ PmPoint SizeOf(const DecodedPng& decoded) {
   return PmPoint{static_cast<std::int32_t>(decoded.width), static_cast<std::int32_t>(decoded.height)};
 }
 
-// Encodes `rows` (already in PNG order) with the header that `describe` sets.
 // Encodes `rows` (already in PNG order) with the header that `describe` sets.
 template <class Describe>
 void Encode(const std::filesystem::path& path, std::uint32_t width, std::uint32_t height,
