@@ -283,7 +283,9 @@ class DOSSIK_EXPORT OPlatformByteStream : public OByteStream {
   void MarkFailed() override;
   // Replaces the target now and reports a failure to do so as a FileError,
   // which destruction cannot; the target then stays as it was. A failed
-  // stream is discarded instead. Later writes throw FileError.
+  // stream is discarded instead: silently when it was only marked failed,
+  // with the FileError of its failed write when a write failed (also one that
+  // a buffered stream made while it was destroyed). Later writes throw FileError.
   void Close();
 
  private:

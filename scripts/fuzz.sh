@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (fuzz preset, clang) and runs each one for the
-# given number of seconds (default 30) from its seed corpus in fuzz/corpus/.
+# given number of seconds (default 30) from its seed corpus in fuzz/corpus/;
+# `scripts/fuzz.sh --long` runs each one for 10 minutes. Every run ends with
+# libFuzzer's final statistics (executions, coverage).
 # Any crash, leak or sanitizer report fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-30}
+case ${1:-30} in
+  --long) seconds=600 ;;
+  *[!0-9]* | "")
+    echo "usage: scripts/fuzz.sh [SECONDS | --long]" >&2
+    exit 2
+    ;;
+  *) seconds=${1:-30} ;;
+esac
 scripts/install-deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

@@ -58,3 +58,38 @@ add_test(NAME tools.images.demo_reduces_the_sample_photograph
   COMMAND ${atelier} demo)
 set_tests_properties(tools.images.demo_reduces_the_sample_photograph PROPERTIES
   LABELS tools PASS_REGULAR_EXPRESSION "reduced .*lakeside.png \\(320 x 240\\) to four colours:.*result: [^\n]*lakeside-four-colors.png")
+
+# A file that cannot be written is an error, never "wrote": here the output is
+# an existing folder, which a file cannot replace. Nothing is left behind.
+add_test(NAME tools.images.writing_over_a_folder_fails_and_keeps_the_folder
+  COMMAND sh -c "d=$(mktemp -d); mkdir \"$d/pack.out\" \"$d/matte.out\"; touch \"$d/pack.out/kept\" \"$d/matte.out/kept\"
+    \"$1\" image pack \"$2\" \"$d/pack.out\" 2>&1; echo exit=$?
+    \"$1\" matte reduce \"$2\" \"$d/matte.out\" --colors ${images_colors} 2>&1; echo exit=$?
+    ls -A \"$d\" \"$d/pack.out\" \"$d/matte.out\"; rm -rf \"$d\""
+    sh ${atelier} ${images_sample})
+set_tests_properties(tools.images.writing_over_a_folder_fails_and_keeps_the_folder PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: cannot replace '[^\n]*pack\\.out': [^\n]*\nexit=1\natelier: cannot replace '[^\n]*matte\\.out': [^\n]*\nexit=1\n[^\n]*:\nmatte\\.out\npack\\.out\n\n[^\n]*:\nkept\n\n[^\n]*:\nkept\n$")
+
+# The disk fills while the last bytes are written (they are held in the
+# buffer until then): an error, and the old file stays as it was. Linux only:
+# it mounts a tiny tmpfs of its own, which takes root (skipped otherwise).
+if(NOT CMAKE_CROSSCOMPILING AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  add_test(NAME tools.images.a_disk_that_fills_at_the_last_write_fails_and_keeps_the_old_file
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/with-a-full-disk.sh 8192
+      "echo old > \"$disk/packed.bin\"; echo old > \"$disk/matte.png\"
+       \"$1\" image pack \"$2\" \"$disk/packed.bin\" 2>&1; echo exit=$?
+       \"$1\" matte reduce \"$3\" \"$disk/matte.png\" --colors ${images_colors} 2>&1; echo exit=$?
+       cat \"$disk/packed.bin\" \"$disk/matte.png\"; ls -A \"$disk\""
+      ${atelier} ${CMAKE_CURRENT_SOURCE_DIR}/data/gradient-48x48.png ${images_sample})
+  set_tests_properties(tools.images.a_disk_that_fills_at_the_last_write_fails_and_keeps_the_old_file PROPERTIES
+    LABELS tools SKIP_RETURN_CODE 77
+    PASS_REGULAR_EXPRESSION "^atelier: cannot write '[^\n]*packed\\.bin': No space left on device\nexit=1\natelier: cannot write '[^\n]*matte\\.png': No space left on device\nexit=1\nold\nold\nfiller\nmatte\\.png\npacked\\.bin\n$")
+endif()
+
+# A 68-byte PNG that claims 16000 x 16000 pixels fails when its data ends, as
+# a damaged file (its memory use is checked in atelier_png_files_tests).
+add_test(NAME tools.images.pack_refuses_a_png_whose_data_ends_early
+  COMMAND sh -c "\"$1\" image pack \"$2\" \"$3/never.bin\" 2>&1; echo exit=$?; ls -A \"$3\" | grep -c never"
+          sh ${atelier} ${CMAKE_CURRENT_SOURCE_DIR}/data/claims-16000x16000.png ${images_out})
+set_tests_properties(tools.images.pack_refuses_a_png_whose_data_ends_early PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: [^\n]*claims-16000x16000\\.png: [^\n]+\nexit=1\n0\n$")

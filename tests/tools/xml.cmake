@@ -7,10 +7,21 @@ add_test(NAME atelier_xml_prints_the_tree_with_reserved_characters_escaped
 set_tests_properties(atelier_xml_prints_the_tree_with_reserved_characters_escaped PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "^<\\?xml version='1.0'\\?><note lang=\"en\" title=\"R&amp;D &quot;notes&quot;\">\n  <to>Zo&amp;#235;\\|Zoë</to>")
 
-add_test(NAME atelier_xml_reports_the_status_of_a_broken_file
+add_test(NAME atelier_xml_reports_where_and_why_a_broken_file_fails
   COMMAND sh -c "\"${atelier}\" xml \"$0\" 2>&1; echo \"exit=$?\"" ${xml_examples}/broken.xml)
-set_tests_properties(atelier_xml_reports_the_status_of_a_broken_file PROPERTIES LABELS tools
-  PASS_REGULAR_EXPRESSION "broken\\.xml: XMLParseTagMismatch\nexit=1\n$")
+set_tests_properties(atelier_xml_reports_where_and_why_a_broken_file_fails PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: [^\n]*broken\\.xml:1:16: mismatched tag \\(XMLParseTagMismatch\\)\nexit=1\n$")
+
+# What atelier xml prints reads back as the same tree: carriage returns in
+# text, and tabs, line feeds and carriage returns in attribute values, are
+# written as character references, which a reader keeps.
+add_test(NAME atelier_xml_output_reads_back_as_the_same_tree
+  COMMAND sh -c "d=$(mktemp -d); printf '<a t=\"x&#9;y&#10;z&#13;w\">p&#13;q\\r\\nr</a>' > \"$d/in.xml\"
+    \"$0\" xml \"$d/in.xml\" > \"$d/once.xml\" && \"$0\" xml \"$d/once.xml\" > \"$d/twice.xml\" &&
+    cmp \"$d/once.xml\" \"$d/twice.xml\" && cat \"$d/once.xml\"; rm -rf \"$d\""
+    ${atelier})
+set_tests_properties(atelier_xml_output_reads_back_as_the_same_tree PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "<a t=\"x&#9;y&#10;z&#13;w\">p&#13;q\nr</a>\n$")
 
 add_test(NAME atelier_plist_show_prints_kinds_as_an_indented_tree
   COMMAND ${atelier} plist show ${settings_examples}/app-settings.xml)

@@ -43,11 +43,15 @@ std::vector<CommandFactory> RegisteredCommands();
 // Every registered demo part, sorted by rank.
 std::vector<RegisteredDemoPart> RegisteredDemoParts();
 
+// The tool's exit codes besides 0 (success).
+constexpr int kExitWorkFailed = 1;  // bad input file, parse failure, write failure
+constexpr int kExitUsageError = 2;  // the command line itself is wrong
+
 // Thrown by a command to end the tool with a message on standard error and
 // the given exit code.
 struct CommandFailure {
   std::string message;
-  int exitCode = 1;
+  int exitCode = kExitWorkFailed;
 };
 
 }  // namespace atelier

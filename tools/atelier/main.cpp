@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CommandRegistry.h"
+#include "UnknownCommand.h"
 #include "platform/ProgramText.h"
 
 int main(int argc, char** argv) {
@@ -19,17 +20,25 @@ int main(int argc, char** argv) {
   // Options are spelt the same everywhere; on Windows too, an argument such as
   // "/notes/a.xml" is a path, not an option.
   app.allow_windows_style_options(false);
+  app.footer(
+      "Exit codes: 0 success; 1 the work failed (a bad or unreadable input file, a parse failure, a file that "
+      "could not be written); 2 usage error (an unknown command or option, a missing or malformed argument).");
   for (const auto& addCommand : atelier::RegisteredCommands()) addCommand(app);
+  if (const auto unknown = atelier::UnknownCommandMessage(app, arguments)) {
+    std::cerr << *unknown << '\n';
+    return atelier::kExitUsageError;
+  }
   try {
     app.parse(static_cast<int>(argumentTexts.size()), argumentTexts.data());
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    // Prints the help that was asked for, or the error with a hint.
+    return app.exit(e) == static_cast<int>(CLI::ExitCodes::Success) ? 0 : atelier::kExitUsageError;
   } catch (const atelier::CommandFailure& failure) {
     if (!failure.message.empty()) std::cerr << "atelier: " << failure.message << '\n';
     return failure.exitCode;
   } catch (const std::exception& e) {
     std::cerr << "atelier: " << e.what() << '\n';
-    return 1;
+    return atelier::kExitWorkFailed;
   }
   return 0;
 }

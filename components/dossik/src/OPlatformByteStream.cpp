@@ -1,6 +1,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "Dossik.h"
@@ -15,6 +16,7 @@ struct OPlatformByteStream::Impl {
   std::filesystem::path temporary;
   std::FILE* file = nullptr;  // null once committed or discarded
   bool failed = false;
+  std::optional<FileError> writeFailure;  // the write that failed, which Close() reports
   int exceptionsAtStart = 0;
 
   // Closes and removes the temporary file; the target is left alone.
@@ -47,7 +49,8 @@ struct OPlatformByteStream::Impl {
     if (failed) return;  // a failed stream is discarded, so its later bytes cannot matter
     if (std::fwrite(data, 1, count, file) != count) {
       failed = true;
-      throw SystemFileError("write", target, errno);
+      writeFailure = SystemFileError("write", target, errno);
+      throw *writeFailure;
     }
   }
 };
@@ -82,6 +85,7 @@ void OPlatformByteStream::Close() {
   if (impl_->file == nullptr) return;
   if (impl_->failed) {
     impl_->Discard();
+    if (impl_->writeFailure) throw *impl_->writeFailure;
     return;
   }
   impl_->Commit();

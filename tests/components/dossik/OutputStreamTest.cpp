@@ -4,6 +4,10 @@
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#if !defined(_WIN32)
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 #include "Dossik.h"
 #include "TempDir.h"
@@ -82,16 +86,22 @@ TEST(OPlatformByteStream, StreamMadeDuringUnwindingStillSaves) {
   EXPECT_EQ(testsupport::TempDir::Read(path), "new");
 }
 
+// Whether closed or destroyed, and without complaint: the user asked for it.
 TEST(OPlatformByteStream, MarkedFailedLeavesTheOldFile) {
-  testsupport::TempDir temp;
-  const auto path = temp.Write("doc.bin", "old");
-  {
-    OPlatformByteStream out{File(path)};
-    out.WriteBlock(kNew, 3);
-    out.MarkFailed();
+  for (const bool close : {false, true}) {
+    testsupport::TempDir temp;
+    const auto path = temp.Write("doc.bin", "old");
+    {
+      OPlatformByteStream out{File(path)};
+      out.WriteBlock(kNew, 3);
+      out.MarkFailed();
+      if (close) {
+        EXPECT_NO_THROW(out.Close());
+      }
+    }
+    EXPECT_EQ(testsupport::TempDir::Read(path), "old");
+    EXPECT_EQ(EntryCount(temp.Path()), 1u);
   }
-  EXPECT_EQ(testsupport::TempDir::Read(path), "old");
-  EXPECT_EQ(EntryCount(temp.Path()), 1u);
 }
 
 #if !defined(_WIN32)
@@ -116,6 +126,46 @@ TEST(OPlatformByteStream, CloseReportsATargetThatCannotBeReplaced) {
   EXPECT_EQ(EntryCount(temp.Path()), 1u);
   EXPECT_THROW(out.WriteByte('x'), FileError);
 }
+
+#if !defined(_WIN32)
+// Lets this process write files of at most `bytes` bytes while it lives; a
+// write beyond fails with EFBIG instead of raising SIGXFSZ. A full disk
+// without a disk to fill.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int);
+};
+
+TEST(OPlatformByteStream, CloseReportsAFinalWriteThatFailedWhileTheBufferWasDestroyed) {
+  testsupport::TempDir temp;
+  const auto path = temp.Write("doc.bin", "old");
+  const std::string text(10000, 'x');
+  FileSizeLimit limit(4096);
+  OPlatformByteStream file{File(path)};
+  {
+    OBufferedByteStream out(file, 32768, 16384);
+    out.WriteBlock(reinterpret_cast<const unsigned char*>(text.data()), static_cast<std::uint32_t>(text.size()));
+  }  // the block reaches the file only now, and does not fit
+  EXPECT_THROW(file.Close(), FileError);
+  EXPECT_EQ(testsupport::TempDir::Read(path), "old");
+  EXPECT_EQ(EntryCount(temp.Path()), 1u);
+}
+#endif
 
 TEST(OPlatformByteStream, MissingFolderFailsAtConstruction) {
   testsupport::TempDir temp;

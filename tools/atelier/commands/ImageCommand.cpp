@@ -8,6 +8,7 @@
 
 #include "CommandRegistry.h"
 #include "Dossik.h"
+#include "FileWriting.h"
 #include "PathArguments.h"
 #include "PixmoraUtils.h"
 #include "PngFiles.h"
@@ -22,11 +23,7 @@ struct ConversionPaths {
 
 void Pack(const ConversionPaths& paths) {
   const PmImage image = ReadTrueColorPng(PathFromUTF8(paths.input));
-  {
-    OPlatformByteStream file{File(PathFromUTF8(paths.output))};
-    OBufferedByteStream out(file, 32768, 4096);
-    out << image;
-  }
+  WriteWholeFile(PathFromUTF8(paths.output), [&image](OByteStream& out) { out << image; });
   std::cout << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y
             << " pixels, " << 8 + 4 * image.ElementCount() << " bytes\n";
 }

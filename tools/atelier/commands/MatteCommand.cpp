@@ -29,7 +29,7 @@ Palette ParsePalette(const std::string& text) {
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(color.data(), color.data() + color.size(), value, 16);
     if (stop == std::string::npos || color.size() != 6 || error != std::errc() || end != color.data() + color.size()) {
-      throw CommandFailure{"--colors takes four colours RRGGBB,RRGGBB,RRGGBB,RRGGBB; got '" + text + "'", 2};
+      throw CommandFailure{"--colors takes four colours RRGGBB,RRGGBB,RRGGBB,RRGGBB; got '" + text + "'", kExitUsageError};
     }
     palette[k] = value;
     start = stop + 1;

@@ -244,7 +244,7 @@ void GetCommand(const std::string& path, const std::string& keyPath) {
 // set
 
 [[noreturn]] void Refuse(const std::string& text, const std::string& kind) {
-  throw CommandFailure{"'" + text + "' is not a valid " + kind + " value; nothing was changed", 1};
+  throw CommandFailure{"'" + text + "' is not a valid " + kind + " value; nothing was changed", kExitUsageError};
 }
 
 template <typename Integer>
@@ -285,7 +285,8 @@ void SetValue(PropList& list, const UTF16String& key, const std::string& kind, c
   const std::string element = array ? kind.substr(0, kind.size() - 2) : kind;
   const std::size_t wanted = kind == "list" ? 0 : 1;
   if (!array && texts.size() != wanted) {
-    throw CommandFailure{"kind " + kind + " takes " + std::to_string(wanted) + " value" + (wanted == 1 ? "" : "s"), 1};
+    throw CommandFailure{"kind " + kind + " takes " + std::to_string(wanted) + " value" + (wanted == 1 ? "" : "s"),
+                         kExitUsageError};
   }
   const auto u16 = [&](const std::string& text) { return ParseInteger<std::uint16_t>(text, element); };
   const auto u32 = [&](const std::string& text) { return ParseInteger<std::uint32_t>(text, element); };
@@ -312,7 +313,7 @@ void SetValue(PropList& list, const UTF16String& key, const std::string& kind, c
     if (kind == "i32") return list.SetValue(key, i32(text));
     if (kind == "double") return list.SetValue(key, ParseDouble(text));
   }
-  throw CommandFailure{"unknown kind " + kind, 1};
+  throw CommandFailure{"unknown kind " + kind, kExitUsageError};
 }
 
 void SetCommand(const std::string& path, const std::string& keyPath, const std::string& kind,

@@ -3,10 +3,13 @@
 
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "Arborix.h"
 #include "CommandRegistry.h"
+#include "ParseFaultLocation.h"
 #include "PathArguments.h"
 #include "ToolText.h"
 
@@ -33,29 +36,62 @@ const char* StatusName(XMLParseStatus status) {
   return "XMLParseFailed";
 }
 
+// Appends `unit` to `out` as a character reference ("&#13;").
+void AppendCharacterReference(char16_t unit, UTF16String& out) {
+  for (const char c : "&#" + std::to_string(static_cast<unsigned>(unit)) + ";") out.push_back(static_cast<char16_t>(c));
+}
+
+// The text form of a stored value that a reader gives back unchanged: the
+// reserved characters escaped, and the characters a reader would not keep as
+// they are written as character references: a carriage return anywhere (line
+// ends are normalised), a tab or line feed in an attribute value (which is
+// normalised to spaces).
+UTF16String EscapedValue(const UTF16String& value, bool attribute) {
+  UTF16String input = value;
+  UTF16String reserved;
+  EncodeReservedCharacters(input, reserved);
+  UTF16String escaped;
+  for (const char16_t unit : reserved) {
+    if (unit == u'\r' || (attribute && (unit == u'\t' || unit == u'\n'))) {
+      AppendCharacterReference(unit, escaped);
+    } else {
+      escaped.push_back(unit);
+    }
+  }
+  return escaped;
+}
+
 // The tree stores texts unescaped and writes them as they are; escaping them
-// in place makes its text well-formed XML again.
+// in place makes its text XML that reads back as the same tree.
 void EscapeTexts(XMLElementNode& root) {
-  const auto escape = [](XMLBase& node) {
+  const auto escape = [](XMLBase& node, bool attribute) {
     UTF16String value;
-    UTF16String escaped;
     node.GetValue(value);
-    EncodeReservedCharacters(value, escaped);
+    UTF16String escaped = EscapedValue(value, attribute);
     node.SetValue(escaped);
   };
   std::vector<XMLElementNode*> pending{&root};
   while (!pending.empty()) {
     XMLElementNode* element = pending.back();
     pending.pop_back();
-    for (XMLAttributeObj* attribute : element->GetAttributes()) escape(*attribute);
+    for (XMLAttributeObj* attribute : element->GetAttributes()) escape(*attribute, true);
     for (XMLBase* child : element->GetChildNodes()) {
       if (auto* childElement = dynamic_cast<XMLElementNode*>(child)) {
         pending.push_back(childElement);
       } else {
-        escape(*child);
+        escape(*child, false);
       }
     }
   }
+}
+
+// "FILE:LINE:COLUMN: MESSAGE (STATUS)" as compilers put it, or "FILE: STATUS"
+// when the parser named no place.
+std::string FailureText(const std::string& path, File& file, XMLParseStatus status) {
+  const std::optional<ParseFaultLocation> fault = LocateParseFault(file);
+  if (!fault) return path + ": " + StatusName(status);
+  return path + ":" + std::to_string(fault->line) + ":" + std::to_string(fault->column) + ": " + fault->message +
+         " (" + StatusName(status) + ")";
 }
 
 void PrintXML(const std::string& path, bool ignoreWhitespace) {
@@ -64,7 +100,7 @@ void PrintXML(const std::string& path, bool ignoreWhitespace) {
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, ignoreWhitespace, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
-  if (status != XMLParseOK) throw CommandFailure{path + ": " + StatusName(status), 1};
+  if (status != XMLParseOK) throw CommandFailure{FailureText(path, file, status), kExitWorkFailed};
   EscapeTexts(*document);
   UTF16String text;
   document->AppendXML(text);
@@ -73,7 +109,7 @@ void PrintXML(const std::string& path, bool ignoreWhitespace) {
 
 void AddXmlCommand(CLI::App& app) {
   auto* command = app.add_subcommand(
-      "xml", "Parse FILE into an XML tree and print the tree's XML text, or the parse status and exit 1");
+      "xml", "Parse FILE into an XML tree and print the tree's XML text, or where and why the parse failed and exit 1");
   auto file = std::make_shared<std::string>();
   auto ignoreWhitespace = std::make_shared<bool>(false);
   command->add_option("FILE", *file, "XML file")->required()->check(ExistingFile());

@@ -10,7 +10,7 @@
 #include "CommandRegistry.h"
 #include "PathArguments.h"
 #include "PixmoraUtils.h"
-#include "commands/PngFiles.h"
+#include "PngFiles.h"
 
 namespace atelier {
 namespace {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Dossik.h"
+#include "FileWriting.h"
 #include "PathArguments.h"
 
 namespace atelier {
@@ -55,8 +56,8 @@ void WriteToStream(png_structp png, png_bytep data, png_size_t length) {
 
 void FlushNothing(png_structp) {}
 
-std::runtime_error PngError(const std::filesystem::path& path, const char* message) {
-  return std::runtime_error(PathText(path) + ": " + message);
+std::runtime_error PngError(const std::string& name, const char* message) {
+  return std::runtime_error(name + ": " + message);
 }
 
 // A bound on what one file may ask us to allocate: 16384 x 16384 pixels.
@@ -72,18 +73,21 @@ struct DecodedPng {
   std::vector<unsigned char> bytes;
 };
 
-DecodedPng Decode(const std::filesystem::path& path, PixelForm form) {
-  IPlatformByteStream file{File(path)};
-  IBufferedByteStream in(file, 32768, 4096);
+// Reads the rows one at a time, the storage growing by a row as the first
+// pass reaches it: a file that claims more rows than its data holds fails
+// when its data ends, not after an allocation for everything it claims. (The
+// first pass of an interlaced file has data for every eighth row, so there
+// the storage runs up to eight rows ahead of the data; libpng's own limit of
+// a million pixels per row bounds a row.)
+DecodedPng Decode(IByteStream& in, const std::string& name, PixelForm form) {
   PngSession session;
   DecodedPng decoded;
-  std::vector<png_bytep> rows;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &session, KeepMessageAndJump, IgnoreWarning);
-  if (png == nullptr) throw PngError(path, "out of memory");
+  if (png == nullptr) throw PngError(name, "out of memory");
   png_infop info = png_create_info_struct(png);
   if (info == nullptr || setjmp(png_jmpbuf(png))) {
     png_destroy_read_struct(&png, &info, nullptr);
-    throw PngError(path, session.message);
+    throw PngError(name, session.message);
   }
   png_set_read_fn(png, &in, ReadFromStream);
   png_read_info(png, info);
@@ -97,7 +101,7 @@ DecodedPng Decode(const std::filesystem::path& path, PixelForm form) {
     png_set_gray_to_rgb(png);
     png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
   }
-  png_set_interlace_handling(png);
+  const int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
   decoded.width = png_get_image_width(png, info);
   decoded.height = png_get_image_height(png, info);
@@ -107,13 +111,21 @@ DecodedPng Decode(const std::filesystem::path& path, PixelForm form) {
   }
   const std::size_t rowBytes = png_get_rowbytes(png, info);
   if (decoded.height != 0 && rowBytes > kLargestDecodedBytes / decoded.height) png_error(png, "too large to decode");
-  decoded.bytes.resize(rowBytes * decoded.height);
-  rows.resize(decoded.height);
-  for (std::uint32_t y = 0; y < decoded.height; ++y) rows[y] = decoded.bytes.data() + y * rowBytes;
-  png_read_image(png, rows.data());
+  for (int pass = 0; pass < passes; ++pass) {
+    for (std::uint32_t y = 0; y < decoded.height; ++y) {
+      if (pass == 0) decoded.bytes.resize(decoded.bytes.size() + rowBytes);
+      png_read_row(png, decoded.bytes.data() + y * rowBytes, nullptr);
+    }
+  }
   png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);
   return decoded;
+}
+
+DecodedPng DecodeFile(const std::filesystem::path& path, PixelForm form) {
+  IPlatformByteStream file{File(path)};
+  IBufferedByteStream in(file, 32768, 4096);
+  return Decode(in, PathText(path), form);
 }
 
 PmPoint SizeOf(const DecodedPng& decoded) {
@@ -124,24 +136,23 @@ PmPoint SizeOf(const DecodedPng& decoded) {
 template <class Describe>
 void Encode(const std::filesystem::path& path, std::uint32_t width, std::uint32_t height,
             const std::vector<png_bytep>& rows, Describe describe) {
-  OPlatformByteStream file{File(path)};
-  OBufferedByteStream out(file, 32768, 4096);
-  PngSession session;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &session, KeepMessageAndJump, IgnoreWarning);
-  if (png == nullptr) throw PngError(path, "out of memory");
-  png_infop info = png_create_info_struct(png);
-  if (info == nullptr || setjmp(png_jmpbuf(png))) {
+  WriteWholeFile(path, [&](OByteStream& out) {
+    PngSession session;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &session, KeepMessageAndJump, IgnoreWarning);
+    if (png == nullptr) throw PngError(PathText(path), "out of memory");
+    png_infop info = png_create_info_struct(png);
+    if (info == nullptr || setjmp(png_jmpbuf(png))) {
+      png_destroy_write_struct(&png, &info);
+      throw PngError(PathText(path), session.message);
+    }
+    png_set_write_fn(png, &out, WriteToStream, FlushNothing);
+    describe(png, info, width, height);
+    png_write_info(png, info);
+    png_set_packing(png);
+    png_write_image(png, const_cast<png_bytepp>(rows.data()));
+    png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    out.MarkFailed();
-    throw PngError(path, session.message);
-  }
-  png_set_write_fn(png, &out, WriteToStream, FlushNothing);
-  describe(png, info, width, height);
-  png_write_info(png, info);
-  png_set_packing(png);
-  png_write_image(png, const_cast<png_bytepp>(rows.data()));
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
+  });
 }
 
 template <class Element>
@@ -151,10 +162,7 @@ std::vector<png_bytep> RowsOf(std::vector<Element>& bytes, std::size_t rowBytes,
   return rows;
 }
 
-}  // namespace
-
-PmImage ReadTrueColorPng(const std::filesystem::path& path) {
-  const DecodedPng decoded = Decode(path, PixelForm::TrueColor);
+PmImage TrueColorImage(const DecodedPng& decoded) {
   PmImage image(SizeOf(decoded));
   const unsigned char* rgba = decoded.bytes.data();
   for (auto pixel = image.begin(), end = image.end(); pixel != end; ++pixel, rgba += 4) {
@@ -164,12 +172,29 @@ PmImage ReadTrueColorPng(const std::filesystem::path& path) {
   return image;
 }
 
-PmMatte ReadIndexedPng(const std::filesystem::path& path) {
-  const DecodedPng decoded = Decode(path, PixelForm::PaletteIndex);
+PmMatte IndexMatte(const DecodedPng& decoded) {
   PmMatte matte(SizeOf(decoded));
   auto element = matte.begin();
   if (!decoded.bytes.empty()) std::memcpy(element.Address(), decoded.bytes.data(), decoded.bytes.size());
   return matte;
+}
+
+}  // namespace
+
+PmImage ReadTrueColorPng(const std::filesystem::path& path) {
+  return TrueColorImage(DecodeFile(path, PixelForm::TrueColor));
+}
+
+PmImage ReadTrueColorPng(IByteStream& in, const std::string& name) {
+  return TrueColorImage(Decode(in, name, PixelForm::TrueColor));
+}
+
+PmMatte ReadIndexedPng(const std::filesystem::path& path) {
+  return IndexMatte(DecodeFile(path, PixelForm::PaletteIndex));
+}
+
+PmMatte ReadIndexedPng(IByteStream& in, const std::string& name) {
+  return IndexMatte(Decode(in, name, PixelForm::PaletteIndex));
 }
 
 void WriteTrueColorPng(const std::filesystem::path& path, const PmImage& image) {

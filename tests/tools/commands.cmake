@@ -1,0 +1,21 @@
+# atelier as a whole: exit codes and the words it does not know.
+
+# 0 success (help included), 1 the work failed, 2 usage error; --help says so.
+add_test(NAME tools.commands.exit_codes_tell_usage_errors_from_failed_work
+  COMMAND sh -c "\"$1\" --help | grep -c 'Exit codes: 0 success; 1 the work failed'; echo exit=$?
+    \"$1\" xml > /dev/null 2>&1; echo missing-argument=$?
+    \"$1\" decode --bogus \"$2\" > /dev/null 2>&1; echo unknown-option=$?
+    \"$1\" xml \"$2\" extra > /dev/null 2>&1; echo extra-argument=$?
+    f=$(mktemp); cp \"$3\" \"$f\"; \"$1\" plist set \"$f\" Fresh i32 many > /dev/null 2>&1; echo malformed-value=$?; rm -f \"$f\"
+    \"$1\" xml \"$4\" > /dev/null 2>&1; echo parse-failure=$?
+    \"$1\" decode \"$2\" > /dev/null 2>&1; echo success=$?"
+    sh ${atelier} ${PROJECT_SOURCE_DIR}/examples/xml/note.xml ${PROJECT_SOURCE_DIR}/examples/settings/app-settings.xml
+    ${PROJECT_SOURCE_DIR}/examples/xml/broken.xml)
+set_tests_properties(tools.commands.exit_codes_tell_usage_errors_from_failed_work PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^1\nexit=0\nmissing-argument=2\nunknown-option=2\nextra-argument=2\nmalformed-value=2\nparse-failure=1\nsuccess=0\n$")
+
+# An unknown command is named, with the commands known at that place.
+add_test(NAME tools.commands.an_unknown_command_is_named_with_the_known_ones
+  COMMAND sh -c "\"$1\" decod x 2>&1; echo exit=$?; \"$1\" case bogus x 2>&1; echo exit=$?" sh ${atelier})
+set_tests_properties(tools.commands.an_unknown_command_is_named_with_the_known_ones PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: unknown command 'decod'; the commands are: case, decode, demo, image, matte, plist, strings, xml\nexit=2\natelier case: unknown command 'bogus'; the commands of case are: upper, lower, fold\nexit=2\n$")
