@@ -1,10 +1,19 @@
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "StoredImageSize.h"
 #include "pixmorautils/ImageStreams.h"
 
 StoredImageSizeError::StoredImageSizeError(const std::string& message, const PmPoint& size)
     : std::runtime_error(message), size_(size) {}
+
+StoredImageTooShortError::StoredImageTooShortError(const std::string& message, const PmPoint& size)
+    : message_(message), size_(size) {}
+
+StoredImageTooShortError::~StoredImageTooShortError() = default;
+
+const char* StoredImageTooShortError::what() const noexcept { return message_.what(); }
 
 OByteStream& operator<<(OByteStream& out, const PmPoint& point) { return out << point.x << point.y; }
 
@@ -24,6 +33,25 @@ IByteStream& operator>>(IByteStream& in, PmImagePixel& pixel) {
   return in;
 }
 
+namespace {
+
+// Reads `count` pixels. A stream of known length was found to hold them all,
+// so their storage is made at once; for one that cannot tell, it grows as
+// the pixels arrive, and a claimed size costs nothing the stream does not
+// deliver.
+std::vector<PmImagePixel> ReadPixels(IByteStream& in, std::size_t count) {
+  std::vector<PmImagePixel> pixels;
+  if (in.GetLength() != 0) pixels.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    PmImagePixel pixel;
+    in >> pixel;
+    pixels.push_back(pixel);
+  }
+  return pixels;
+}
+
+}  // namespace
+
 // The loops step the begin iterator itself, so that each call holds exactly
 // two registrations; leaving the scope releases the end, then the begin.
 
@@ -39,9 +67,10 @@ IByteStream& operator>>(IByteStream& in, PmImage& image) {
   PmPoint size{0, 0};
   in >> size;
   pixmorautils_internal::RequirePlausibleImageSize(size, in);
+  const std::vector<PmImagePixel> pixels = ReadPixels(in, PmElementCount(size));
   image.ReInit(size, false, nullptr);
   auto pixel = image.begin();
   const auto end = image.end();
-  for (; pixel != end; ++pixel) in >> *pixel;
+  for (auto value = pixels.begin(); pixel != end; ++pixel, ++value) *pixel = *value;
   return in;
 }

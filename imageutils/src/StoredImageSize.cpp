@@ -40,9 +40,9 @@ void RequirePlausibleImageSize(const PmPoint& size, const IByteStream& in) {
   const std::uint32_t position = in.GetPosition();
   const std::uint64_t remaining = length > position ? length - position : 0;
   if (length != 0 && pixelBytes > remaining) {
-    throw StoredImageSizeError(Describe(size) + " needs " + Decimal(pixelBytes) +
-                                   " bytes of pixels, but the stream holds only " + Decimal(remaining),
-                               size);
+    throw StoredImageTooShortError(Describe(size) + " needs " + Decimal(pixelBytes) +
+                                       " bytes of pixels, but the stream holds only " + Decimal(remaining),
+                                   size);
   }
 }
 

@@ -6,8 +6,9 @@
 
 namespace pixmorautils_internal {
 
-// Throws StoredImageSizeError unless an image of `size` is one that the rest
-// of `in`, positioned just after the size, can hold.
+// Throws StoredImageSizeError unless an image of `size` fits in a byte
+// stream at all, and StoredImageTooShortError when the rest of `in`,
+// positioned just after the size, is known to hold fewer pixels.
 void RequirePlausibleImageSize(const PmPoint& size, const IByteStream& in);
 
 }  // namespace pixmorautils_internal

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -109,9 +110,8 @@ TEST(ImageStream, UnreadableSizeLeavesTheImageUntouched) {
 
 TEST(ImageStream, ImplausibleSizesAreRefusedAndTheImageIsUntouched) {
   const PmPoint refused[] = {{-1, 1}, {1, -1}, {INT32_MIN, INT32_MIN}, {70000, 70000}, {INT32_MAX, INT32_MAX},
-                             {32768, 32768}, {100, 100}};
+                             {32768, 32768}};
   for (const auto& size : refused) {
-    // Twelve bytes of pixels follow: far fewer than any of these sizes needs.
     IMemoryByteStream in(Concatenated(Written(size), Bytes(12, 0xAB)));
     PmImage image = ImageRow({7, 8});
     try {
@@ -126,16 +126,47 @@ TEST(ImageStream, ImplausibleSizesAreRefusedAndTheImageIsUntouched) {
   }
 }
 
-TEST(ImageStream, StreamOfUnknownLengthEndingAmidThePixelsKeepsTheSizeAndThePixelsRead) {
+TEST(ImageStream, SizeTheRestOfAStreamCannotHoldIsAnEndOfDataFoundBeforeReading) {
+  for (const PmPoint size : {PmPoint{100, 100}, PmPoint{4, 1}, PmPoint{32767, 32767}}) {
+    // Twelve bytes of pixels follow: fewer than any of these sizes needs.
+    IMemoryByteStream in(Concatenated(Written(size), Bytes(12, 0xAB)));
+    PmImage image = ImageRow({7, 8});
+    try {
+      in >> image;
+      ADD_FAILURE() << "size " << size.x << " x " << size.y << " was accepted";
+    } catch (const EndOfDataError& error) {
+      const auto* refusal = dynamic_cast<const StoredImageTooShortError*>(&error);
+      ASSERT_NE(refusal, nullptr) << error.what();
+      EXPECT_EQ(refusal->Size(), size);
+      EXPECT_NE(std::string(error.what()).find("but the stream holds only 12"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(in.GetPosition(), 8u);
+    EXPECT_EQ(image.GetSize(), (PmPoint{2, 1}));
+    EXPECT_EQ(PixelsOf(image), (std::vector<std::uint32_t>{7, 8}));
+  }
+}
+
+TEST(ImageStream, StreamOfUnknownLengthEndingAmidThePixelsLeavesTheImageAsItWas) {
   PmImage original = ImageRow({0x11111111, 0x22222222, 0x33333333});
   Bytes bytes = Written(original);
   bytes.erase(bytes.end() - 6, bytes.end());  // the last pixel and half of the second are missing
   LengthlessStream in(bytes);
-  PmImage image(PmPoint{1, 1});
+  PmImage image = ImageRow({7});
   EXPECT_THROW(in >> image, EndOfDataError);
-  EXPECT_EQ(image.GetSize(), (PmPoint{3, 1}));
-  EXPECT_EQ(PixelsOf(image), (std::vector<std::uint32_t>{0x11111111, 0, 0}));
+  EXPECT_EQ(image.GetSize(), (PmPoint{1, 1}));
+  EXPECT_EQ(PixelsOf(image), (std::vector<std::uint32_t>{7}));
   EXPECT_EQ(image.ClientCount(), 0);
+}
+
+TEST(ImageStream, HugeClaimFromAStreamOfUnknownLengthEndsAtItsDataAndLeavesTheImage) {
+  // 24 bytes claiming 32767 x 32767 pixels: reading must not make room for
+  // them all before the data runs out.
+  LengthlessStream in(Concatenated(Written(PmPoint{32767, 32767}), Bytes(16, 0x5A)));
+  PmImage image = ImageRow({7, 8});
+  EXPECT_THROW(in >> image, EndOfDataError);
+  EXPECT_EQ(image.GetSize(), (PmPoint{2, 1}));
+  EXPECT_EQ(PixelsOf(image), (std::vector<std::uint32_t>{7, 8}));
+  EXPECT_EQ(in.GetPosition(), 24u);
 }
 
 TEST(ImageStream, StreamOfUnknownLengthStillRefusesSizesNoStreamCanHold) {

@@ -19,15 +19,32 @@
 #include "Pixmora.h"
 #include "PixmoraUtilsExport.h"
 
-// Thrown when a stored image size cannot be an image's: a negative side, more
-// pixels than a byte stream can hold (4 GiB - 1 bytes), or more pixels than
-// the rest of a stream of known length holds. The image is left as it was.
+// Thrown when a stored image size cannot be an image's: a negative side, or
+// more pixels than a byte stream can hold (4 GiB - 1 bytes). The image is
+// left as it was.
 class PIXMORAUTILS_EXPORT StoredImageSizeError : public std::runtime_error {
  public:
   StoredImageSizeError(const std::string& message, const PmPoint& size);
   const PmPoint& Size() const noexcept { return size_; }
 
  private:
+  PmPoint size_;
+};
+
+// Thrown when the rest of a stream of known length holds fewer pixels than
+// the stored size needs: the end of the data, found before reading on, so a
+// caller catches it as the file library's EndOfDataError too. what() says
+// how many bytes were needed and how many the stream holds. The image is left
+// as it was.
+class PIXMORAUTILS_EXPORT StoredImageTooShortError : public EndOfDataError {
+ public:
+  StoredImageTooShortError(const std::string& message, const PmPoint& size);
+  ~StoredImageTooShortError() override;
+  const char* what() const noexcept override;
+  const PmPoint& Size() const noexcept { return size_; }
+
+ private:
+  std::runtime_error message_;  // copies without allocating, as an exception must
   PmPoint size_;
 };
 
@@ -41,8 +58,10 @@ PIXMORAUTILS_EXPORT OByteStream& operator<<(OByteStream& out, const PmImagePixel
 PIXMORAUTILS_EXPORT IByteStream& operator>>(IByteStream& in, PmImagePixel& pixel);
 
 PIXMORAUTILS_EXPORT OByteStream& operator<<(OByteStream& out, const PmImage& image);
-// Reads the size, gives the image that size (ReInit without keeping pixels)
-// and reads its pixels in iterator order. When the size cannot be read, or
-// is refused (StoredImageSizeError), the image is untouched; when a pixel
-// cannot be read, the image keeps the new size and the pixels read before.
+// Reads the size, then all the pixels, and only then gives the image that
+// size (ReInit without keeping pixels) and those pixels in iterator order.
+// When the size cannot be read or is refused (StoredImageSizeError,
+// StoredImageTooShortError), or a pixel cannot be read, the image is
+// untouched. Pixels are held in storage that grows as they arrive, so a short
+// stream that cannot tell its length costs no more than it holds.
 PIXMORAUTILS_EXPORT IByteStream& operator>>(IByteStream& in, PmImage& image);

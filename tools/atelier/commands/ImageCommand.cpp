@@ -34,6 +34,8 @@ void Unpack(const ConversionPaths& paths) {
   IBufferedByteStream in(file, 32768, 4096);
   try {
     in >> image;
+  } catch (const StoredImageTooShortError& error) {
+    throw CommandFailure{paths.input + ": " + error.what(), 1};
   } catch (const EndOfDataError&) {
     throw CommandFailure{paths.input + ": the stored image ends early", 1};
   } catch (const StoredImageSizeError& error) {
