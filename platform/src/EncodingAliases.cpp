@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/LegacyTextDecoder.h"
+
 namespace platform::internal {
 namespace {
 
@@ -56,19 +58,10 @@ constexpr std::array kEntries{
     Entry{{"US-ASCII", 20127}, "ascii us ansi_x3.4-1968 iso646-us csascii"},
 };
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 bool ListHolds(std::string_view aliases, std::string_view name) {
   while (!aliases.empty()) {
     const std::size_t space = aliases.find(' ');
-    if (SameName(aliases.substr(0, space), name)) return true;
+    if (SameEncodingName(aliases.substr(0, space), name)) return true;
     if (space == std::string_view::npos) break;
     aliases.remove_prefix(space + 1);
   }
@@ -79,9 +72,22 @@ bool ListHolds(std::string_view aliases, std::string_view name) {
 
 const KnownEncoding* FindKnownEncoding(std::string_view name) {
   for (const Entry& entry : kEntries) {
-    if (SameName(entry.encoding.iconvName, name) || ListHolds(entry.aliases, name)) return &entry.encoding;
+    if (SameEncodingName(entry.encoding.iconvName, name) || ListHolds(entry.aliases, name)) return &entry.encoding;
   }
   return nullptr;
 }
 
 }  // namespace platform::internal
+
+namespace platform {
+
+bool SameEncodingName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace platform

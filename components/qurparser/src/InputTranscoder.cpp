@@ -7,20 +7,11 @@
 namespace qur {
 namespace {
 
-bool SameName(std::string_view a, std::string_view b) {
-  const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (upper(a[i]) != upper(b[i])) return false;
-  }
-  return true;
-}
-
 // The encodings Expat reads by itself, under the names it knows them by.
 bool ExpatReadsItself(std::string_view name) {
   constexpr std::array<std::string_view, 6> kNames{"UTF-8", "UTF-16", "UTF-16LE", "UTF-16BE", "ISO-8859-1", "US-ASCII"};
   for (std::string_view known : kNames) {
-    if (SameName(known, name)) return true;
+    if (platform::SameEncodingName(known, name)) return true;
   }
   return false;
 }

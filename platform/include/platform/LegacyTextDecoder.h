@@ -17,6 +17,10 @@
 
 namespace platform {
 
+// True when the two encoding names are the same, ASCII letters compared
+// without regard to case ("shift_jis" and "Shift_JIS").
+PLATFORM_EXPORT bool SameEncodingName(std::string_view a, std::string_view b);
+
 class PLATFORM_EXPORT LegacyTextDecoder {
  public:
   // A decoder for the encoding called `encodingName` (case does not matter).
