@@ -71,22 +71,7 @@ std::array<SizePool, ClassOf(kLargestPooled) + 1>& Pools() {
   return pools;
 }
 
-class NodeListResource final : public std::pmr::memory_resource {
-  void* do_allocate(std::size_t bytes, std::size_t alignment) override {
-    if (alignment > kGrain) throw std::bad_alloc();
-    return AllocateNodeMemory(bytes);
-  }
-  void do_deallocate(void* block, std::size_t bytes, std::size_t) override { FreeNodeMemory(block, bytes); }
-  bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
-};
-
 }  // namespace
-
-std::pmr::memory_resource* NodeListMemory() {
-  // Never destroyed, like the pools behind it.
-  static auto* resource = new NodeListResource;
-  return resource;
-}
 
 void* AllocateNodeMemory(std::size_t size) {
   if (size == 0 || size > kLargestPooled) return ::operator new(size);

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <cstddef>
-#include <memory_resource>
 
 namespace arborix_internal {
 
@@ -16,9 +15,5 @@ namespace arborix_internal {
 void* AllocateNodeMemory(std::size_t size);
 // Gives back a block from AllocateNodeMemory with the same `size`.
 void FreeNodeMemory(void* block, std::size_t size) noexcept;
-
-// The same blocks as a memory resource, for the links of the elements' lists.
-// Lists that splice into one another must all use it.
-std::pmr::memory_resource* NodeListMemory();
 
 }  // namespace arborix_internal

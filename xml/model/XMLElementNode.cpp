@@ -1,16 +1,12 @@
 #include "arborix/XMLElementNode.h"
 
-#include <algorithm>
 #include <memory>
 #include <typeinfo>
 #include <utility>
 #include <vector>
 
-#include "NodeMemory.h"
 #include "arborix/XMLDocument.h"
 #include "arborix/XMLTextNode.h"
-
-using arborix_internal::NodeListMemory;
 
 namespace {
 
@@ -30,34 +26,32 @@ XMLElementNode* DisposableElementOrNull(XMLBase* node) {
   return type == typeid(XMLElementNode) || type == typeid(XMLDocument) ? static_cast<XMLElementNode*>(node) : nullptr;
 }
 
-// Where a node goes that is to stand before `before`: the end when `before`
-// is null or not listed.
-template <class Node>
-typename std::pmr::list<Node*>::iterator PositionBefore(std::pmr::list<Node*>& list, const Node* before) {
-  return before == nullptr ? list.end() : std::find(list.begin(), list.end(), before);
-}
-
 }  // namespace
 
-XMLElementNode::XMLElementNode(XMLElementNode* parent, const UTF16String& name)
-    : XMLBase(parent), name_(name), children_(NodeListMemory()), attributes_(NodeListMemory()) {}
+XMLElementNode::XMLElementNode(XMLElementNode* parent, const UTF16String& name) : XMLBase(parent), name_(name) {}
 
 XMLElementNode::~XMLElementNode() {
-  // Grandchildren are spliced onto the pending list before their element is
-  // deleted, so each delete below finds its element already empty. Splicing
-  // allocates nothing, which a destructor relies on.
-  std::pmr::list<XMLBase*> pending(NodeListMemory());
-  pending.splice(pending.end(), children_);
-  while (!pending.empty()) {
-    XMLBase* node = pending.front();
-    pending.pop_front();
-    if (XMLElementNode* element = DisposableElementOrNull(node)) {
-      pending.splice(pending.end(), element->children_);
+  // Each element's children are chained onto the end of the pending chain
+  // before the element is deleted, so each delete below finds its element
+  // already empty; the walk allocates nothing, which a destructor relies on.
+  XMLBase* node = children_.first;
+  XMLBase* last = children_.last;
+  children_ = {};
+  while (node != nullptr) {
+    XMLElementNode* element = DisposableElementOrNull(node);
+    if (element != nullptr && element->children_.first != nullptr) {
+      last->next_ = element->children_.first;
+      last = element->children_.last;
+      element->children_ = {};
     }
+    XMLBase* next = node->next_;
     delete node;
+    node = next;
   }
-  for (XMLAttributeObj* attribute : attributes_) {
+  for (XMLBase* attribute = attributes_.first; attribute != nullptr;) {
+    XMLBase* next = attribute->next_;
     delete attribute;
+    attribute = next;
   }
 }
 
@@ -73,22 +67,23 @@ void XMLElementNode::AppendXML(UTF16String& out) {
   }
   struct OpenElement {
     XMLElementNode* element;
-    std::pmr::list<XMLBase*>::iterator next;
+    XMLBase* next;
   };
-  std::vector<OpenElement> open{{this, children_.begin()}};
+  std::vector<OpenElement> open{{this, children_.first}};
   while (!open.empty()) {
     OpenElement& innermost = open.back();
-    if (innermost.next == innermost.element->children_.end()) {
+    if (innermost.next == nullptr) {
       innermost.element->AppendEndTag(out);
       open.pop_back();
       continue;
     }
-    XMLBase* child = *innermost.next++;
+    XMLBase* child = innermost.next;
+    innermost.next = child->next_;
     XMLElementNode* element = PlainElementOrNull(child);
     if (element == nullptr) {
       child->AppendXML(out);
     } else if (element->AppendStartTag(out)) {
-      open.push_back({element, element->children_.begin()});
+      open.push_back({element, element->children_.first});
     }
   }
 }
@@ -102,57 +97,52 @@ XMLBase* XMLElementNode::Clone(bool deep) const {
   return copy.release();
 }
 
-std::list<XMLBase*> XMLElementNode::GetChildNodes() const { return {children_.begin(), children_.end()}; }
+std::list<XMLBase*> XMLElementNode::GetChildNodes() const {
+  std::list<XMLBase*> children;
+  for (XMLBase* child = children_.first; child != nullptr; child = child->next_) children.push_back(child);
+  return children;
+}
 
 void XMLElementNode::InsertChild(XMLBase* child, XMLBase* before) {
   if (IsSelfOrAncestor(child)) {
     return;
   }
-  Place(children_, child, before);
+  Place(false, child, before);
   child->SetParent(this);
 }
 
-void XMLElementNode::RemoveChild(XMLBase* child) { Remove(children_, child); }
+void XMLElementNode::RemoveChild(XMLBase* child) { Remove(false, child); }
 
 std::list<XMLAttributeObj*> XMLElementNode::GetAttributes() const {
-  return {attributes_.begin(), attributes_.end()};
+  std::list<XMLAttributeObj*> attributes;
+  for (XMLBase* attribute = attributes_.first; attribute != nullptr; attribute = attribute->next_) {
+    attributes.push_back(static_cast<XMLAttributeObj*>(attribute));
+  }
+  return attributes;
 }
 
 void XMLElementNode::InsertAttribute(XMLAttributeObj* attribute, XMLAttributeObj* before) {
-  Place(attributes_, attribute, before);
+  Place(true, attribute, before);
   attribute->SetParent(this);
 }
 
-void XMLElementNode::RemoveAttribute(XMLAttributeObj* attribute) { Remove(attributes_, attribute); }
+void XMLElementNode::RemoveAttribute(XMLAttributeObj* attribute) { Remove(true, attribute); }
 
-template <class Node>
-void XMLElementNode::Place(std::pmr::list<Node*>& list, Node* node, const Node* before) {
-  // Only a node that this element lists needs looking for, and it stands in
-  // one of the two lists. Any other node is appended without a search: the
-  // parser's case, which keeps building a wide element linear.
-  const auto listed = node->listedBy_ == this ? std::find(list.begin(), list.end(), node) : list.end();
-  if (listed != list.end()) {
-    // Taken out first, a node is no longer there to stand before.
-    list.splice(PositionBefore(list, before == node ? nullptr : before), list, listed);
-    return;
-  }
-  std::pmr::list<Node*> entry({node}, NodeListMemory());  // the one allocation, made before anything changes
+void XMLElementNode::Place(bool attributes, XMLBase* node, const XMLBase* before) noexcept {
+  // Taken out first, a node is no longer there to stand before: placed before
+  // itself, it goes to the end.
   Unlist(node);
-  list.splice(PositionBefore(list, before), entry);
+  NodeChain& chain = attributes ? attributes_ : children_;
+  Link(chain, node, Find(chain, before));
   node->listedBy_ = this;
+  node->listedAsAttribute_ = attributes;
 }
 
-template <class Node>
-void XMLElementNode::Remove(std::pmr::list<Node*>& list, Node* node) {
-  if (node->listedBy_ != this) {
+void XMLElementNode::Remove(bool attributes, XMLBase* node) {
+  if (node->listedBy_ != this || node->listedAsAttribute_ != attributes) {
     return;
   }
-  const auto listed = std::find(list.begin(), list.end(), node);
-  if (listed == list.end()) {
-    return;  // it is in the other list
-  }
-  list.erase(listed);
-  node->listedBy_ = nullptr;
+  Unlist(node);
   node->SetParent(nullptr);
 }
 
@@ -161,13 +151,33 @@ void XMLElementNode::Unlist(XMLBase* node) noexcept {
   if (holder == nullptr) {
     return;
   }
-  const auto child = std::find(holder->children_.begin(), holder->children_.end(), node);
-  if (child != holder->children_.end()) {
-    holder->children_.erase(child);
-  } else {
-    holder->attributes_.remove_if([node](const XMLAttributeObj* attribute) { return attribute == node; });
-  }
+  Unlink(node->listedAsAttribute_ ? holder->attributes_ : holder->children_, node);
   node->listedBy_ = nullptr;
+}
+
+void XMLElementNode::Link(NodeChain& chain, XMLBase* node, XMLBase* before) noexcept {
+  XMLBase* previous = before == nullptr ? chain.last : before->previous_;
+  node->previous_ = previous;
+  node->next_ = before;
+  (previous == nullptr ? chain.first : previous->next_) = node;
+  (before == nullptr ? chain.last : before->previous_) = node;
+}
+
+void XMLElementNode::Unlink(NodeChain& chain, XMLBase* node) noexcept {
+  (node->previous_ == nullptr ? chain.first : node->previous_->next_) = node->next_;
+  (node->next_ == nullptr ? chain.last : node->next_->previous_) = node->previous_;
+  node->previous_ = nullptr;
+  node->next_ = nullptr;
+}
+
+XMLBase* XMLElementNode::Find(const NodeChain& chain, const XMLBase* candidate) noexcept {
+  if (candidate == nullptr) {
+    return nullptr;
+  }
+  for (XMLBase* node = chain.first; node != nullptr; node = node->next_) {
+    if (node == candidate) return node;
+  }
+  return nullptr;
 }
 
 bool XMLElementNode::IsSelfOrAncestor(const XMLBase* node) const noexcept {
@@ -184,7 +194,7 @@ bool XMLElementNode::IsSelfOrAncestor(const XMLBase* node) const noexcept {
   }
   const auto* element = type == typeid(XMLElementNode) ? static_cast<const XMLElementNode*>(node)
                                                         : dynamic_cast<const XMLElementNode*>(node);
-  if (element == nullptr || element->children_.empty()) {
+  if (element == nullptr || element->children_.first == nullptr) {
     return false;
   }
   // The elements that list one another form a forest, because every
@@ -198,11 +208,10 @@ bool XMLElementNode::IsSelfOrAncestor(const XMLBase* node) const noexcept {
 }
 
 void XMLElementNode::CloneAttributesOf(const XMLElementNode& source) {
-  for (XMLAttributeObj* attribute : source.attributes_) {
-    std::unique_ptr<XMLAttributeObj> copy(static_cast<XMLAttributeObj*>(attribute->Clone(true)));
-    attributes_.push_back(copy.get());
-    copy->listedBy_ = this;
-    copy.release()->SetParent(this);
+  for (XMLBase* attribute = source.attributes_.first; attribute != nullptr; attribute = attribute->next_) {
+    XMLBase* copy = attribute->Clone(true);
+    Place(true, copy, nullptr);
+    copy->SetParent(this);
   }
 }
 
@@ -214,7 +223,7 @@ void XMLElementNode::CloneChildrenOf(const XMLElementNode& source) {
   while (!pending.empty()) {
     auto [original, copy] = pending.back();
     pending.pop_back();
-    for (XMLBase* child : original->children_) {
+    for (XMLBase* child = original->children_.first; child != nullptr; child = child->next_) {
       const XMLElementNode* element = PlainElementOrNull(child);
       if (element == nullptr) {
         copy->AdoptChild(child->Clone(true));
@@ -233,7 +242,7 @@ bool XMLElementNode::HasLockedDescendant() const {
   while (!pending.empty()) {
     const XMLElementNode* element = pending.back();
     pending.pop_back();
-    for (XMLBase* child : element->children_) {
+    for (XMLBase* child = element->children_.first; child != nullptr; child = child->next_) {
       if (child->IsLocked()) {
         return true;
       }
@@ -246,24 +255,22 @@ bool XMLElementNode::HasLockedDescendant() const {
 }
 
 void XMLElementNode::AdoptChild(XMLBase* child) {
-  std::unique_ptr<XMLBase> owned(child);
-  children_.push_back(child);
-  child->listedBy_ = this;
-  owned.release()->SetParent(this);
+  Place(false, child, nullptr);
+  child->SetParent(this);
 }
 
 bool XMLElementNode::AppendStartTag(UTF16String& out) {
   if (name_.empty()) {
     // A nameless element writes nothing; a nameless document its children.
-    return GetNodeType() == XMLDocumentType && !children_.empty();
+    return GetNodeType() == XMLDocumentType && children_.first != nullptr;
   }
   out += u'<';
   out += name_;
-  for (XMLAttributeObj* attribute : attributes_) {
+  for (XMLBase* attribute = attributes_.first; attribute != nullptr; attribute = attribute->next_) {
     out += u' ';
     attribute->AppendXML(out);
   }
-  if (children_.empty()) {
+  if (children_.first == nullptr) {
     out += u" />";
     return false;
   }

@@ -70,5 +70,11 @@ class ARBORIX_EXPORT XMLBase {
 
   XMLBase* parent_;
   std::int32_t lockCount_;
-  XMLElementNode* listedBy_ = nullptr;  // the element whose children or attributes list holds this node
+  // Where the node is listed: the element whose children or attributes list
+  // holds it, which of the two, and its neighbours there. A list is a chain
+  // through its nodes, so listing a node allocates nothing.
+  bool listedAsAttribute_ = false;
+  XMLElementNode* listedBy_ = nullptr;
+  XMLBase* previous_ = nullptr;
+  XMLBase* next_ = nullptr;
 };

@@ -2,14 +2,13 @@
 // an ordered list of attributes. It owns every node it lists and destroys them
 // with itself. A node is listed once, by one element at most: inserting a
 // node that an element still lists takes it out of that list first, whatever
-// its parent pointer says. Appending a node that no element lists costs O(1);
-// moving a listed node, inserting before a sibling and removing search the
-// list. An insertion that would make an element its own ancestor is refused.
+// its parent pointer says. Appending, moving and removing a node cost O(1);
+// only inserting before a given sibling searches the list for that sibling.
+// An insertion that would make an element its own ancestor is refused.
 // Trees of any depth are destroyed, cloned and serialised without recursion.
 #pragma once
 
 #include <list>
-#include <memory_resource>
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
@@ -57,6 +56,13 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
  private:
   // Internal helpers, shared with XMLDocument and kept out of the exports.
   friend class XMLDocument;
+
+  // One of the two lists: a chain through the listed nodes' own links.
+  struct NodeChain {
+    XMLBase* first = nullptr;
+    XMLBase* last = nullptr;
+  };
+
   // Appends copies of the attributes of `source` to this element's list.
   ARBORIX_NO_EXPORT void CloneAttributesOf(const XMLElementNode& source);
   // Appends deep copies of the children of `source` to this element's list.
@@ -65,17 +71,22 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ARBORIX_NO_EXPORT bool HasLockedDescendant() const;
   // Lists a newly made node that belongs to no element yet.
   ARBORIX_NO_EXPORT void AdoptChild(XMLBase* child);
-  // Moves `node` right before `before` in `list`, or to its end, listing it
-  // there if `list` does not hold it yet; one of InsertChild and
-  // InsertAttribute.
-  template <class Node>
-  ARBORIX_NO_EXPORT void Place(std::pmr::list<Node*>& list, Node* node, const Node* before);
-  // Takes `node` out of `list` and detaches it, if this element lists it there.
-  template <class Node>
-  ARBORIX_NO_EXPORT void Remove(std::pmr::list<Node*>& list, Node* node);
+  // Moves `node` right before `before` in the children or the attributes
+  // list, or to its end, listing it there if it is not there yet; one of
+  // InsertChild and InsertAttribute.
+  ARBORIX_NO_EXPORT void Place(bool attributes, XMLBase* node, const XMLBase* before) noexcept;
+  // Takes `node` out of the list and detaches it, if this element lists it there.
+  ARBORIX_NO_EXPORT void Remove(bool attributes, XMLBase* node);
   // Takes `node` out of the list of the element that holds it, if any; the
   // parent pointer is left as it is.
   ARBORIX_NO_EXPORT static void Unlist(XMLBase* node) noexcept;
+  // Links `node` into `chain` right before `before`, or at its end when
+  // `before` is null; `before` must be in `chain`.
+  ARBORIX_NO_EXPORT static void Link(NodeChain& chain, XMLBase* node, XMLBase* before) noexcept;
+  ARBORIX_NO_EXPORT static void Unlink(NodeChain& chain, XMLBase* node) noexcept;
+  // `candidate` when it stands in `chain`, else null. Compares addresses
+  // only: a pointer that is no node at all is never read.
+  ARBORIX_NO_EXPORT static XMLBase* Find(const NodeChain& chain, const XMLBase* candidate) noexcept;
   // True when `node` is this element or an element that lists it, directly
   // or further up.
   ARBORIX_NO_EXPORT bool IsSelfOrAncestor(const XMLBase* node) const noexcept;
@@ -84,7 +95,6 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ARBORIX_NO_EXPORT void AppendEndTag(UTF16String& out) const;
 
   UTF16String name_;
-  // Their links come from the node pool, as the nodes do.
-  std::pmr::list<XMLBase*> children_;
-  std::pmr::list<XMLAttributeObj*> attributes_;
+  NodeChain children_;
+  NodeChain attributes_;
 };
