@@ -24,10 +24,14 @@ std::u16string OneAtATime(std::string_view utf8) {
 }
 
 TEST(AppendAsUTF16, MatchesThePortableDecoderAtEveryLengthAndOffset) {
-  const std::string pieces[] = {"a", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80", "\xFF", "\xE2\x82", "0123456789"};
+  // Two-byte forms at their bounds, overlong and cut short, then longer forms;
+  // the runs around them cross the 8- and 16-byte steps of the ASCII paths.
+  const std::string pieces[] = {"a",        "\xC3\xA9", "\xC2\x80",     "\xDF\xBF",
+                                "\xC1\xBF", "\xC3(",    "\xE2\x82\xAC", "\xF0\x9F\x98\x80",
+                                "\xFF",     "\xE2\x82", "0123456789"};
   for (const std::string& odd : pieces) {
-    for (std::size_t before = 0; before <= 17; ++before) {
-      for (std::size_t after = 0; after <= 17; ++after) {
+    for (std::size_t before = 0; before <= 33; ++before) {
+      for (std::size_t after = 0; after <= 33; ++after) {
         const std::string text = std::string(before, 'x') + odd + std::string(after, 'y');
         std::u16string converted = u"kept";
         platform::AppendAsUTF16(text, converted);

@@ -14,6 +14,10 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace platform {
 
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
@@ -77,28 +81,55 @@ inline char32_t DecodeUTF8(std::string_view in, std::size_t& i) {
   return c;
 }
 
+// Widens the run of ASCII bytes at the start of `in` (at most `count` bytes)
+// into `out`; returns how many bytes it took.
+inline std::size_t WidenASCII(const char* in, std::size_t count, char16_t* out) {
+  std::size_t done = 0;
+#if defined(__SSE2__)
+  // Sixteen bytes at a time, each one interleaved with a zero byte.
+  const __m128i zero = _mm_setzero_si128();
+  for (; count - done >= 16; done += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + done));
+    if (_mm_movemask_epi8(bytes) != 0) break;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done), _mm_unpacklo_epi8(bytes, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done + 8), _mm_unpackhi_epi8(bytes, zero));
+  }
+#endif
+  for (; count - done >= 8; done += 8) {
+    std::uint64_t chunk;
+    std::memcpy(&chunk, in + done, sizeof chunk);
+    if ((chunk & 0x8080808080808080u) != 0) break;
+    for (std::size_t k = 0; k < 8; ++k) out[done + k] = static_cast<char16_t>(in[done + k]);
+  }
+  while (done < count && static_cast<unsigned char>(in[done]) < 0x80) {
+    out[done] = static_cast<char16_t>(in[done]);
+    ++done;
+  }
+  return done;
+}
+
 // Appends the UTF-16 form of `utf8` to `out`; runs of ASCII are copied
 // without decoding.
 inline void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
   // UTF-16 never needs more units than UTF-8 has bytes: reserve once, and
-  // write ASCII runs straight into the reserved room.
+  // write straight into the reserved room.
   const std::size_t start = out.size();
   out.resize(start + utf8.size());
   char16_t* write = out.data() + start;
   for (std::size_t i = 0; i < utf8.size();) {
-    // Eight ASCII bytes at a time while eight remain, then byte by byte.
-    while (utf8.size() - i >= 8) {
-      std::uint64_t chunk;
-      std::memcpy(&chunk, utf8.data() + i, sizeof chunk);
-      if ((chunk & 0x8080808080808080u) != 0) break;
-      for (std::size_t k = 0; k < 8; ++k) write[k] = static_cast<char16_t>(utf8[i + k]);
-      write += 8;
-      i += 8;
-    }
-    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80) {
-      *write++ = static_cast<char16_t>(utf8[i++]);
-    }
+    const std::size_t ascii = WidenASCII(utf8.data() + i, utf8.size() - i, write);
+    i += ascii;
+    write += ascii;
     if (i == utf8.size()) break;
+    // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) need no
+    // range checks beyond their lead byte and one continuation byte.
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead >= 0xC2 && lead <= 0xDF && utf8.size() - i >= 2 &&
+        (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
+      *write++ = static_cast<char16_t>(((lead & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F));
+      i += 2;
+      continue;
+    }
     char32_t c = DecodeUTF8(utf8, i);
     if (c >= 0x10000) {
       c -= 0x10000;
