@@ -31,17 +31,18 @@ XMLElementNode* DisposableElementOrNull(XMLBase* node) {
 XMLElementNode::XMLElementNode(XMLElementNode* parent, const UTF16String& name) : XMLBase(parent), name_(name) {}
 
 XMLElementNode::~XMLElementNode() {
-  // Each element's children are chained onto the end of the pending chain
-  // before the element is deleted, so each delete below finds its element
-  // already empty; the walk allocates nothing, which a destructor relies on.
+  // Each element's children are chained in right behind it before it is
+  // deleted, so each delete below finds its element already empty and the
+  // walk allocates nothing, which a destructor relies on. The nodes go in
+  // document order, the order a parse made them in and so the order of
+  // their addresses, which keeps the walk ahead of the cache misses.
   XMLBase* node = children_.first;
-  XMLBase* last = children_.last;
   children_ = {};
   while (node != nullptr) {
     XMLElementNode* element = DisposableElementOrNull(node);
     if (element != nullptr && element->children_.first != nullptr) {
-      last->next_ = element->children_.first;
-      last = element->children_.last;
+      element->children_.last->next_ = node->next_;
+      node->next_ = element->children_.first;
       element->children_ = {};
     }
     XMLBase* next = node->next_;
