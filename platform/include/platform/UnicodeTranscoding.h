@@ -82,7 +82,9 @@ inline char32_t DecodeUTF8(std::string_view in, std::size_t& i) {
 }
 
 // Widens the run of ASCII bytes at the start of `in` (at most `count` bytes)
-// into `out`; returns how many bytes it took.
+// into `out`; returns how many bytes it took. `out` must have room for
+// `count` units: a block of sixteen is stored whole, and the units after the
+// first non-ASCII byte are left for the caller to overwrite.
 inline std::size_t WidenASCII(const char* in, std::size_t count, char16_t* out) {
   std::size_t done = 0;
 #if defined(__SSE2__)
@@ -90,9 +92,11 @@ inline std::size_t WidenASCII(const char* in, std::size_t count, char16_t* out) 
   const __m128i zero = _mm_setzero_si128();
   for (; count - done >= 16; done += 16) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + done));
-    if (_mm_movemask_epi8(bytes) != 0) break;
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done), _mm_unpacklo_epi8(bytes, zero));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done + 8), _mm_unpackhi_epi8(bytes, zero));
+    if (const int high = _mm_movemask_epi8(bytes); high != 0) {
+      return done + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+    }
   }
 #endif
   for (; count - done >= 8; done += 8) {
