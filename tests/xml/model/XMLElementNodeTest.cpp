@@ -123,6 +123,32 @@ TEST(XMLElementNode, AttributesKeepInsertionOrderAndMoveLikeChildren) {
   delete z;
 }
 
+TEST(XMLElementNode, ChildrenAndAttributesAreSeparateListsOfOneElement) {
+  int destroyed = 0;
+  {
+    XMLElementNode element(nullptr, u"e");
+    auto* child = new XMLTextNode(nullptr, u"c");
+    auto* node = new CountedAttribute(destroyed);
+    element.InsertChild(child, nullptr);
+    element.InsertChild(node, nullptr);
+    // Listed as an attribute now, it leaves the children.
+    element.InsertAttribute(node, nullptr);
+    EXPECT_EQ(element.GetChildNodes(), (std::list<XMLBase*>{child}));
+    EXPECT_EQ(element.GetAttributes(), (std::list<XMLAttributeObj*>{node}));
+    // Removing it as a child, or standing before it as a child, finds no child.
+    element.RemoveChild(node);
+    EXPECT_EQ(node->GetParent(), &element);
+    auto* later = new XMLTextNode(nullptr, u"l");
+    element.InsertChild(later, node);
+    EXPECT_EQ(element.GetChildNodes(), (std::list<XMLBase*>{child, later}));
+    element.RemoveAttribute(node);
+    EXPECT_TRUE(element.GetAttributes().empty());
+    element.InsertChild(node, child);
+    EXPECT_EQ(element.GetChildNodes(), (std::list<XMLBase*>{node, child, later}));
+  }
+  EXPECT_EQ(destroyed, 1);
+}
+
 TEST(XMLElementNode, ReturnedListsAreCopiesThatShareTheNodes) {
   XMLElementNode element(nullptr, u"e");
   auto* child = new XMLTextNode(nullptr, u"t");
