@@ -24,11 +24,11 @@ void XMLContentHandler::startElement(CQURString&, CQURString& localName, CQURStr
     document_ = new XMLDocument(name);
     current_ = document_;
   } else if (current_ != nullptr) {
-    // Made detached: InsertChild then knows the node is not listed yet and
-    // appends it without searching the children (it sets the parent).
-    auto element = std::make_unique<XMLElementNode>(nullptr, name);
-    current_->InsertChild(element.get(), nullptr);
-    current_ = element.release();
+    // A new node, listed nowhere and childless, needs none of InsertChild's
+    // checks: it is appended as it is.
+    auto* element = new XMLElementNode(nullptr, name);
+    current_->AdoptChild(element);
+    current_ = element;
   } else {
     // A second root: the parser reports it as a fault, so nothing is kept.
     return;
@@ -60,9 +60,7 @@ void XMLContentHandler::ignorableWhitespace(CQURString& text) {
 // Text outside the root element has no element to go to and is dropped.
 void XMLContentHandler::AppendText(CQURString& text) {
   if (current_ == nullptr) return;
-  auto node = std::make_unique<XMLTextNode>(nullptr, text.GetText());
-  current_->InsertChild(node.get(), nullptr);
-  node.release();
+  current_->AdoptChild(new XMLTextNode(nullptr, text.GetText()));
 }
 
 bool XMLContentHandler::IsComplete() const { return complete_; }

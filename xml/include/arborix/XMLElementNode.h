@@ -54,8 +54,10 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   void RemoveAttribute(XMLAttributeObj* attribute);
 
  private:
-  // Internal helpers, shared with XMLDocument and kept out of the exports.
+  // Internal helpers, shared with XMLDocument and the tree-building parse
+  // handler, and kept out of the exports.
   friend class XMLDocument;
+  friend class XMLContentHandler;
 
   // One of the two lists: a chain through the listed nodes' own links.
   struct NodeChain {
@@ -69,7 +71,8 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ARBORIX_NO_EXPORT void CloneChildrenOf(const XMLElementNode& source);
   // True when some node anywhere below this element is locked.
   ARBORIX_NO_EXPORT bool HasLockedDescendant() const;
-  // Lists a newly made node that belongs to no element yet.
+  // Lists a newly made node that belongs to no element yet and has no
+  // children, so that it cannot be an ancestor; sets its parent.
   ARBORIX_NO_EXPORT void AdoptChild(XMLBase* child);
   // Moves `node` right before `before` in the children or the attributes
   // list, or to its end, listing it there if it is not there yet; one of
