@@ -20,6 +20,8 @@ using Interface = _t_ZQURAttributesInterface;
 // Lists longer than this give their memory back when their object is reused.
 constexpr std::size_t kLargestKeptList = 256;
 
+}  // namespace
+
 struct AttributesObject {
   // Name and value, converted once from Expat's UTF-8: every answer is a UTF-16 string.
   std::vector<std::pair<std::u16string, std::u16string>> entries;
@@ -31,7 +33,22 @@ struct AttributesObject {
       entries.clear();
     }
   }
+  // Replaces the entries, reusing the strings of the ones before; throws std::bad_alloc.
+  void Fill(const char** pairs) {
+    std::size_t count = 0;
+    for (const char** pair = pairs; pair != nullptr && *pair != nullptr; pair += 2) {
+      if (count == entries.size()) entries.emplace_back();
+      auto& [name, value] = entries[count++];
+      name.clear();
+      value.clear();
+      platform::AppendAsUTF16(pair[0], name);
+      platform::AppendAsUTF16(pair[1], value);
+    }
+    entries.resize(count);
+  }
 };
+
+namespace {
 
 ObjectPool<AttributesObject>& AttributeLists() {
   // Never destroyed: containers may release lists while the process ends.
@@ -153,22 +170,32 @@ KORErrorHandle GetIndex(KORContainer handle, KORContainer name, std::int32_t* in
 
 }  // namespace
 
-KORErrorHandle NewAttributes(const char** pairs, KORContainer* result) {
-  AttributesObject* attributes = nullptr;
-  try {
-    attributes = AttributeLists().Take();
-    for (const char** pair = pairs; pair != nullptr && *pair != nullptr; pair += 2) {
-      auto& [name, value] = attributes->entries.emplace_back();
-      platform::AppendAsUTF16(pair[0], name);
-      platform::AppendAsUTF16(pair[1], value);
+KORErrorHandle LentAttributes::Lend(const char** pairs, KORContainer& result) {
+  result = nullptr;
+  if (container_.Reusable()) {
+    try {
+      object_->Fill(pairs);
+    } catch (const std::bad_alloc&) {
+      return OutOfMemory();
     }
-  } catch (const std::bad_alloc&) {
-    AttributeLists().Give(attributes);
-    attributes = nullptr;
+  } else {
+    AttributesObject* attributes = nullptr;
+    try {
+      attributes = AttributeLists().Take();
+      attributes->Fill(pairs);
+    } catch (const std::bad_alloc&) {
+      AttributeLists().Give(attributes);
+      container_.Reset();
+      return OutOfMemory();
+    }
+    KORContainer handle = nullptr;
+    KORErrorHandle error = WrapObject(Interface::kKind.signature, attributes, &DestroyAttributes, &handle);
+    container_.Adopt(handle);
+    object_ = error == nullptr ? attributes : nullptr;
+    if (error != nullptr) return error;
   }
-  *result = nullptr;
-  if (attributes == nullptr) return OutOfMemory();
-  return WrapObject(Interface::kKind.signature, attributes, &DestroyAttributes, result);
+  result = container_.get();
+  return nullptr;
 }
 
 bool PublishAttributesProcedures() {

@@ -2,12 +2,16 @@
 // the string factory and the ten string methods.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "Broker.h"
 #include "KOR.h"
 
 namespace qur {
+
+struct StringObject;
 
 // A new UTF-8 string container with one reference.
 KORErrorHandle NewUTF8String(std::string_view text, KORContainer* result);
@@ -21,6 +25,24 @@ KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result);
 bool StringTextUTF8(KORContainer string, std::string& text);
 // The text of a string container as UTF-16; false when `string` is not a string.
 bool StringTextUTF16(KORContainer string, std::u16string& text);
+
+// A UTF-16 string lent to handler callbacks (see LentContainer): refilled in
+// place while the parser holds it alone, made anew otherwise.
+class LentString {
+ public:
+  // Makes the string hold `utf8` converted to UTF-16 and stores its handle
+  // (still the parser's) in `result`; null on error.
+  KORErrorHandle Lend(std::string_view utf8, KORContainer& result);
+  // True while the parser holds the string alone and no one has set its text
+  // since it was last lent: it still holds that text.
+  bool Unchanged() const;
+  KORContainer get() const { return container_.get(); }
+
+ private:
+  LentContainer container_;
+  StringObject* object_ = nullptr;
+  std::uint32_t version_ = 0;  // the object's version when it was last filled
+};
 
 bool PublishStringProcedures();
 
