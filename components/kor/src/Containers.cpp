@@ -100,10 +100,15 @@ class ContainerPool {
 };
 
 // Never destroyed: components may release containers while the process ends.
-ContainerPool& Pool() {
-  static ContainerPool& pool = *new ContainerPool;
-  return pool;
-}
+// Constant-initialised, so that reaching it costs no first-use check.
+union LastingPool {
+  constexpr LastingPool() : pool() {}
+  ~LastingPool() {}
+  ContainerPool pool;
+};
+constinit LastingPool lastingPool;
+
+ContainerPool& Pool() { return lastingPool.pool; }
 
 bool IsLive(KORContainer container) { return container != nullptr && Pool().Owns(container) && container->live; }
 
