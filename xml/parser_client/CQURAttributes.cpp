@@ -9,7 +9,10 @@
 using namespace arborix_internal;
 using AttributesMethods = _t_ZQURAttributesInterface;
 
-CQURAttributes::CQURAttributes(KORContainerObject* handle) : handle_(handle) {
+CQURAttributes::CQURAttributes(KORContainerObject* handle) : CQURAttributes(CQURHandle(handle)) {}
+
+CQURAttributes::CQURAttributes(CQURHandle handle) {
+  handle_.TakeOver(handle);
   if (handle_.get() != nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
 }
 

@@ -14,31 +14,51 @@ CQURHandle::CQURHandle(KORContainerObject* handle) : handle_(handle) {
   }
 }
 
-CQURHandle CQURHandle::Adopt(KORContainerObject* handle) {
-  CQURHandle adopted;
-  adopted.handle_ = handle;
-  return adopted;
-}
+CQURHandle CQURHandle::Adopt(KORContainerObject* handle) { return CQURHandle(handle, true); }
+
+CQURHandle CQURHandle::Borrow(KORContainerObject* handle) { return CQURHandle(handle, false); }
 
 CQURHandle::CQURHandle(const CQURHandle& other) : handle_(other.handle_) {
   if (handle_ != nullptr) AddRefContainer(handle_);
 }
 
-CQURHandle::CQURHandle(CQURHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+// What is moved out of a borrowed handle may outlive the lender: it counts
+// its own reference. The lender keeps the container alive, so adding one
+// fails only with the broker gone, and then nothing can be counted anyway.
+CQURHandle::CQURHandle(CQURHandle&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), counted_(std::exchange(other.counted_, true)) {
+  if (counted_ || handle_ == nullptr) {
+    counted_ = true;
+    return;
+  }
+  try {
+    counted_ = AddRefContainer(handle_) != 0;
+  } catch (...) {
+  }
+}
 
 CQURHandle& CQURHandle::operator=(CQURHandle other) noexcept {
   std::swap(handle_, other.handle_);
+  std::swap(counted_, other.counted_);
   return *this;
+}
+
+void CQURHandle::TakeOver(CQURHandle& from) noexcept {
+  Reset();
+  handle_ = std::exchange(from.handle_, nullptr);
+  counted_ = std::exchange(from.counted_, true);
 }
 
 CQURHandle::~CQURHandle() { Reset(); }
 
 void CQURHandle::Reset() noexcept {
-  if (handle_ == nullptr) return;
-  try {
-    ReleaseContainer(handle_);
-  } catch (...) {
-    // The broker is gone, and the container with it.
+  if (handle_ != nullptr && counted_) {
+    try {
+      ReleaseContainer(handle_);
+    } catch (...) {
+      // The broker is gone, and the container with it.
+    }
   }
   handle_ = nullptr;
+  counted_ = true;
 }

@@ -14,7 +14,7 @@ CQURString::CQURString(KORContainerObject* handle) : CQURString(CQURHandle(handl
 
 // The method table is found at the first call, not when the holder is made:
 // a handler reads few of the strings it is handed.
-CQURString::CQURString(CQURHandle handle) : handle_(std::move(handle)) {}
+CQURString::CQURString(CQURHandle handle) { handle_.TakeOver(handle); }
 
 namespace {
 

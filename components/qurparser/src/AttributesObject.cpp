@@ -96,9 +96,10 @@ KORErrorHandle Answer(const AttributesObject& attributes, std::int32_t index, Fi
 // The index of the attribute called `name` (a string container), or -1.
 KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, std::int32_t& index) {
   index = -1;
-  std::u16string text;
+  std::u16string storage;
+  std::u16string_view text;
   try {
-    if (!StringTextUTF16(name, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF16(name, storage, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
@@ -115,9 +116,10 @@ KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, st
 KORErrorHandle IndexOfNS(const AttributesObject& attributes, KORContainer uri, KORContainer localName,
                          std::int32_t& index) {
   index = -1;
-  std::u16string uriText;
+  std::u16string storage;
+  std::u16string_view uriText;
   try {
-    if (!StringTextUTF16(uri, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF16(uri, storage, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }

@@ -305,10 +305,15 @@ KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
       result);
 }
 
-bool StringTextUTF16(KORContainer handle, std::u16string& text) {
+bool StringTextUTF16(KORContainer handle, std::u16string& storage, std::u16string_view& text) {
   const StringObject* string = StringOf(handle);
   if (string == nullptr) return false;
-  text = string->UTF16();
+  if (string->selector == kQURUTF16) {
+    text = string->utf16;
+  } else {
+    storage = string->UTF16();
+    text = storage;
+  }
   return true;
 }
 

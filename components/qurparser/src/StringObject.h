@@ -23,8 +23,10 @@ KORErrorHandle NewUTF16StringFromUTF8(std::string_view utf8, KORContainer* resul
 KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result);
 // The text of a string container as UTF-8; false when `string` is not a string.
 bool StringTextUTF8(KORContainer string, std::string& text);
-// The text of a string container as UTF-16; false when `string` is not a string.
-bool StringTextUTF16(KORContainer string, std::u16string& text);
+// The text of a string container as UTF-16: seen in place when the string
+// keeps UTF-16, else converted into `storage`; false when `string` is not a
+// string. The view lasts while the string and `storage` are unchanged.
+bool StringTextUTF16(KORContainer string, std::u16string& storage, std::u16string_view& text);
 
 // A UTF-16 string lent to handler callbacks (see LentContainer): refilled in
 // place while the parser holds it alone, made anew otherwise.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "KOR.h"
@@ -17,7 +18,8 @@ using parser_test::MemoryStream;
 using parser_test::NewPlainParser;
 using Lines = std::vector<std::u16string>;
 
-// Keeps a counted copy of every name, text and attribute list it is lent.
+// Keeps every name, text and attribute list it is lent: copies of the names
+// and lists, the texts moved out of what the callback handed it.
 class KeepingHandler : public HQURContentHandlerBase {
  public:
   struct Kept {
@@ -31,7 +33,7 @@ class KeepingHandler : public HQURContentHandlerBase {
     kept_->lists.push_back(attributes);
   }
   void endElement(CQURString&, CQURString& localName, CQURString&) override { kept_->names.push_back(localName); }
-  void characters(CQURString& text) override { kept_->texts.push_back(text); }
+  void characters(CQURString& text) override { kept_->texts.push_back(std::move(text)); }
 
  private:
   Kept* kept_;

@@ -14,6 +14,8 @@ class ARBORIX_EXPORT CQURAttributes {
  public:
   CQURAttributes() = default;
   explicit CQURAttributes(KORContainerObject* handle);
+  // Takes over the reference `handle` holds, borrowed or counted.
+  explicit CQURAttributes(CQURHandle handle);
 
   std::int32_t getLength() const;
   // The name as written (namespace processing is off).

@@ -1,6 +1,7 @@
 // CQURHandle: one counted reference to a container of the broker, the part
 // every holder of a parser object shares. Copying adds a reference,
-// destruction drops it.
+// destruction drops it. A borrowed handle counts nothing: it stands for a
+// reference that someone else keeps for as long as the handle lives.
 #pragma once
 
 #include "ArborixExport.h"
@@ -14,6 +15,10 @@ class ARBORIX_EXPORT CQURHandle {
   explicit CQURHandle(KORContainerObject* handle);
   // Takes over the caller's reference.
   static CQURHandle Adopt(KORContainerObject* handle);
+  // Borrows the caller's reference, which the caller keeps (and `handle`
+  // alive) until the handle is gone: nothing is added or dropped. A copy of
+  // a borrowed handle, or a move out of one, counts a reference of its own.
+  static CQURHandle Borrow(KORContainerObject* handle);
 
   CQURHandle(const CQURHandle& other);
   CQURHandle(CQURHandle&& other) noexcept;
@@ -25,5 +30,12 @@ class ARBORIX_EXPORT CQURHandle {
   void Reset() noexcept;
 
  private:
+  // The holders take a handle over as it is, borrowed or counted.
+  friend class CQURString;
+  friend class CQURAttributes;
+  void TakeOver(CQURHandle& from) noexcept;
+  CQURHandle(KORContainerObject* handle, bool counted) noexcept : handle_(handle), counted_(counted) {}
+
   KORContainerObject* handle_ = nullptr;
+  bool counted_ = true;  // false while the reference is borrowed
 };
