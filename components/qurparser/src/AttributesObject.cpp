@@ -25,8 +25,11 @@ constexpr std::size_t kLargestKeptList = 256;
 struct AttributesObject {
   // Name and value, converted once from Expat's UTF-8: every answer is a UTF-16 string.
   std::vector<std::pair<std::u16string, std::u16string>> entries;
+  // Lookups answer in this string while no one else holds it (see LentString).
+  LentString answer;
 
   void Clear() {
+    answer.Reset();
     if (entries.capacity() > kLargestKeptList) {
       decltype(entries)().swap(entries);
     } else {
@@ -76,21 +79,22 @@ std::u16string_view FieldText(const std::pair<std::u16string, std::u16string>& e
   return {};
 }
 
-// Answers a lookup: a new string and 'T' when `index` names an attribute,
-// otherwise a null result and 0.
-KORErrorHandle Answer(const AttributesObject& attributes, std::int32_t index, Field field, KORContainer* result,
+// Answers a lookup: a string with one reference for the caller and 'T' when
+// `index` names an attribute, otherwise a null result and 0.
+KORErrorHandle Answer(AttributesObject& attributes, std::int32_t index, Field field, KORContainer* result,
                       char* found) {
   if (result == nullptr || found == nullptr) return InvalidAttributes();
   *result = nullptr;
   *found = 0;
   if (index < 0 || static_cast<std::size_t>(index) >= attributes.entries.size()) return nullptr;
-  try {
-    KORErrorHandle error = NewUTF16String(FieldText(attributes.entries[static_cast<std::size_t>(index)], field), result);
-    if (error == nullptr) *found = 'T';
-    return error;
-  } catch (const std::bad_alloc&) {
-    return OutOfMemory();
-  }
+  KORContainer answer = nullptr;
+  KORErrorHandle error =
+      attributes.answer.Lend(FieldText(attributes.entries[static_cast<std::size_t>(index)], field), answer);
+  if (error != nullptr) return error;
+  Broker().addRefContainer(answer);
+  *result = answer;
+  *found = 'T';
+  return nullptr;
 }
 
 // The index of the attribute called `name` (a string container), or -1.
@@ -128,14 +132,14 @@ KORErrorHandle IndexOfNS(const AttributesObject& attributes, KORContainer uri, K
 
 template <Field field>
 KORErrorHandle ByIndex(KORContainer handle, std::int32_t index, KORContainer* result, char* found) {
-  const AttributesObject* attributes = AttributesOf(handle);
+  AttributesObject* attributes = AttributesOf(handle);
   if (attributes == nullptr) return InvalidAttributes();
   return Answer(*attributes, index, field, result, found);
 }
 
 template <Field field>
 KORErrorHandle ByName(KORContainer handle, KORContainer name, KORContainer* result, char* found) {
-  const AttributesObject* attributes = AttributesOf(handle);
+  AttributesObject* attributes = AttributesOf(handle);
   if (attributes == nullptr) return InvalidAttributes();
   std::int32_t index = -1;
   if (KORErrorHandle error = IndexOf(*attributes, name, index)) return error;
@@ -144,7 +148,7 @@ KORErrorHandle ByName(KORContainer handle, KORContainer name, KORContainer* resu
 
 template <Field field>
 KORErrorHandle ByNS(KORContainer handle, KORContainer uri, KORContainer localName, KORContainer* result, char* found) {
-  const AttributesObject* attributes = AttributesOf(handle);
+  AttributesObject* attributes = AttributesOf(handle);
   if (attributes == nullptr) return InvalidAttributes();
   std::int32_t index = -1;
   if (KORErrorHandle error = IndexOfNS(*attributes, uri, localName, index)) return error;

@@ -268,11 +268,12 @@ KORErrorHandle NewUTF16StringFromUTF8(std::string_view utf8, KORContainer* resul
   return MakeString([&](StringObject& string) { string.SetUTF16FromUTF8(utf8); }, result);
 }
 
-KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
+template <class Fill>
+KORErrorHandle LentString::LendFilled(Fill fill, KORContainer& result) {
   result = nullptr;
   if (container_.Reusable()) {
     try {
-      object_->SetUTF16FromUTF8(utf8);
+      fill(*object_);
     } catch (const std::bad_alloc&) {
       return OutOfMemory();
     }
@@ -281,7 +282,7 @@ KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
     KORContainer handle = nullptr;
     KORErrorHandle error = MakeString(
         [&](StringObject& string) {
-          string.SetUTF16FromUTF8(utf8);
+          fill(string);
           made = &string;
         },
         &handle);
@@ -292,6 +293,25 @@ KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
   version_ = object_->version;
   result = container_.get();
   return nullptr;
+}
+
+KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
+  return LendFilled([&](StringObject& string) { string.SetUTF16FromUTF8(utf8); }, result);
+}
+
+KORErrorHandle LentString::Lend(std::u16string_view text, KORContainer& result) {
+  return LendFilled(
+      [&](StringObject& string) {
+        string.selector = kQURUTF16;
+        string.utf8.clear();
+        string.utf16 = text;
+      },
+      result);
+}
+
+void LentString::Reset() {
+  container_.Reset();
+  object_ = nullptr;
 }
 
 bool LentString::Unchanged() const { return container_.Reusable() && object_->version == version_; }

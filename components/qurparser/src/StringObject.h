@@ -35,12 +35,19 @@ class LentString {
   // Makes the string hold `utf8` converted to UTF-16 and stores its handle
   // (still the parser's) in `result`; null on error.
   KORErrorHandle Lend(std::string_view utf8, KORContainer& result);
+  // The same with UTF-16 text.
+  KORErrorHandle Lend(std::u16string_view text, KORContainer& result);
   // True while the parser holds the string alone and no one has set its text
   // since it was last lent: it still holds that text.
   bool Unchanged() const;
   KORContainer get() const { return container_.get(); }
+  // Lets the string go.
+  void Reset();
 
  private:
+  template <class Fill>
+  KORErrorHandle LendFilled(Fill fill, KORContainer& result);
+
   LentContainer container_;
   StringObject* object_ = nullptr;
   std::uint32_t version_ = 0;  // the object's version when it was last filled
