@@ -43,22 +43,10 @@ CQURHandle& CQURHandle::operator=(CQURHandle other) noexcept {
   return *this;
 }
 
-void CQURHandle::TakeOver(CQURHandle& from) noexcept {
-  Reset();
-  handle_ = std::exchange(from.handle_, nullptr);
-  counted_ = std::exchange(from.counted_, true);
-}
-
-CQURHandle::~CQURHandle() { Reset(); }
-
-void CQURHandle::Reset() noexcept {
-  if (handle_ != nullptr && counted_) {
-    try {
-      ReleaseContainer(handle_);
-    } catch (...) {
-      // The broker is gone, and the container with it.
-    }
+void CQURHandle::Release() noexcept {
+  try {
+    ReleaseContainer(handle_);
+  } catch (...) {
+    // The broker is gone, and the container with it.
   }
-  handle_ = nullptr;
-  counted_ = true;
 }

@@ -266,6 +266,9 @@ void* NGetInstance(KORContainer container, KORStringAtom signature) {
 }
 
 KORStringAtom GetSignature(KORContainer container, std::int32_t instanceNumber) {
+  // Asked on every call into a component's object: the primary slot answers
+  // for the first instance without a look into the list.
+  if (instanceNumber == 1) return IsLive(container) ? container->primary.signature : nullptr;
   const Instance* instance = InstanceNumber(container, instanceNumber);
   return instance == nullptr ? nullptr : instance->signature;
 }

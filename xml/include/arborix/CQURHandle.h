@@ -23,17 +23,30 @@ class ARBORIX_EXPORT CQURHandle {
   CQURHandle(const CQURHandle& other);
   CQURHandle(CQURHandle&& other) noexcept;
   CQURHandle& operator=(CQURHandle other) noexcept;
-  ~CQURHandle();
+  // Inline: holders are made and dropped on every callback of a parse.
+  ~CQURHandle() { Reset(); }
 
   KORContainerObject* get() const { return handle_; }
   // Drops the reference now.
-  void Reset() noexcept;
+  void Reset() noexcept {
+    if (handle_ != nullptr && counted_) Release();
+    handle_ = nullptr;
+    counted_ = true;
+  }
 
  private:
   // The holders take a handle over as it is, borrowed or counted.
   friend class CQURString;
   friend class CQURAttributes;
-  void TakeOver(CQURHandle& from) noexcept;
+  void TakeOver(CQURHandle& from) noexcept {
+    Reset();
+    handle_ = from.handle_;
+    counted_ = from.counted_;
+    from.handle_ = nullptr;
+    from.counted_ = true;
+  }
+  // Drops the counted reference to the container.
+  void Release() noexcept;
   CQURHandle(KORContainerObject* handle, bool counted) noexcept : handle_(handle), counted_(counted) {}
 
   KORContainerObject* handle_ = nullptr;
