@@ -16,6 +16,16 @@ CQURAttributes::CQURAttributes(CQURHandle handle) {
   if (handle_.get() != nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
 }
 
+namespace {
+
+// Assigned in place, so that a caller's string reused across lookups keeps its storage.
+void AssignText(CQURString& answer, UTF16String& text) {
+  const char16_t* units = answer.w_str();
+  text.assign(units == nullptr ? u"" : units);
+}
+
+}  // namespace
+
 void CQURAttributes::CheckHandle() const {
   if (handle_.get() == nullptr) RaiseError(NewError("QUR: CQURAttributes is invalid", "QUR", 3));
 }
@@ -34,9 +44,7 @@ bool CQURAttributes::ByIndex(int method, std::int32_t index, UTF16String& text) 
   Invoke<AttributesMethods::byIndexProc>(table_, method, handle_.get(), index, &result, &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;
-  // Assigned in place, so that a caller's string reused across lookups keeps its storage.
-  const char16_t* units = answer.w_str();
-  text.assign(units == nullptr ? u"" : units);
+  AssignText(answer, text);
   return true;
 }
 
@@ -61,6 +69,6 @@ bool CQURAttributes::getValue(const UTF16String& name, UTF16String& value) const
                                         &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;
-  value = answer.GetText();
+  AssignText(answer, value);
   return true;
 }
