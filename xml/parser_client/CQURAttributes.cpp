@@ -11,10 +11,9 @@ using AttributesMethods = _t_ZQURAttributesInterface;
 
 CQURAttributes::CQURAttributes(KORContainerObject* handle) : CQURAttributes(CQURHandle(handle)) {}
 
-CQURAttributes::CQURAttributes(CQURHandle handle) {
-  handle_.TakeOver(handle);
-  if (handle_.get() != nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
-}
+// The method table is found at the first call, not when the holder is made:
+// a handler looks into few of the lists it is handed.
+CQURAttributes::CQURAttributes(CQURHandle handle) { handle_.TakeOver(handle); }
 
 namespace {
 
@@ -26,22 +25,23 @@ void AssignText(CQURString& answer, UTF16String& text) {
 
 }  // namespace
 
-void CQURAttributes::CheckHandle() const {
+const TKORVTab<AttributesMethods>* CQURAttributes::Table() const {
   if (handle_.get() == nullptr) RaiseError(NewError("QUR: CQURAttributes is invalid", "QUR", 3));
+  if (table_ == nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
+  return table_;
 }
 
 std::int32_t CQURAttributes::getLength() const {
-  CheckHandle();
   std::int32_t length = 0;
-  Invoke<AttributesMethods::getLengthProc>(table_, AttributesMethods::getLength, handle_.get(), &length);
+  Invoke<AttributesMethods::getLengthProc>(Table(), AttributesMethods::getLength, handle_.get(), &length);
   return length;
 }
 
 bool CQURAttributes::ByIndex(int method, std::int32_t index, UTF16String& text) const {
-  CheckHandle();
+  const TKORVTab<AttributesMethods>* table = Table();
   KORContainer result = nullptr;
   char found = 0;
-  Invoke<AttributesMethods::byIndexProc>(table_, method, handle_.get(), index, &result, &found);
+  Invoke<AttributesMethods::byIndexProc>(table, method, handle_.get(), index, &result, &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;
   AssignText(answer, text);
@@ -61,11 +61,11 @@ bool CQURAttributes::getValueByIx(std::int32_t index, UTF16String& value) const 
 }
 
 bool CQURAttributes::getValue(const UTF16String& name, UTF16String& value) const {
-  CheckHandle();
+  const TKORVTab<AttributesMethods>* table = Table();
   CQURString key = CQURString::FromUTF16(name);
   KORContainer result = nullptr;
   char found = 0;
-  Invoke<AttributesMethods::byNameProc>(table_, AttributesMethods::getValue, handle_.get(), key.Handle(), &result,
+  Invoke<AttributesMethods::byNameProc>(table, AttributesMethods::getValue, handle_.get(), key.Handle(), &result,
                                         &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;

@@ -5,10 +5,9 @@
 namespace qur {
 namespace {
 
-BrokerProcedures& Procedures() {
-  static BrokerProcedures procedures{};
-  return procedures;
-}
+// Constant-initialised, so that reaching a procedure costs no first-use check.
+constinit BrokerProcedures procedures{};
+BrokerProcedures& Procedures() { return procedures; }
 
 template <class Proc>
 bool Find(KORLookupFunction lookup, const char* interfaceName, const KORMethodName& name, Proc& out) {
@@ -76,10 +75,9 @@ void* InstanceWithSignature(KORContainer container, KORStringAtom signature) {
 }
 
 namespace {
-SignatureAtoms& MutableSignatures() {
-  static SignatureAtoms atoms{};
-  return atoms;
-}
+// Constant-initialised: every call into an object of the parser reads it.
+constinit SignatureAtoms signatureAtoms{};
+SignatureAtoms& MutableSignatures() { return signatureAtoms; }
 }  // namespace
 
 bool MakeSignatureAtoms() {

@@ -1,5 +1,6 @@
 #include "ElementNameStrings.h"
 
+#include <cstring>
 #include <new>
 
 #include "Broker.h"
@@ -9,7 +10,8 @@ namespace qur {
 KORErrorHandle ElementNameStrings::Lend(std::string_view name, KORContainer& result) {
   Entry* target = nullptr;
   for (Entry& entry : entries_) {
-    if (entry.name != name) continue;
+    // Lengths first: most names differ in length, and that needs no text compare.
+    if (entry.name.size() != name.size() || std::memcmp(entry.name.data(), name.data(), name.size()) != 0) continue;
     if (entry.string.Unchanged()) {
       result = entry.string.get();
       return nullptr;
