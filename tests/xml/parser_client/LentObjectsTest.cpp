@@ -62,6 +62,31 @@ class RewritingHandler : public HQURContentHandlerBase {
   Lines* names_;
 };
 
+// Looks both attributes of every start tag up by index through the parser's
+// own method, keeping the answer to the first lookup over the second.
+class LookingUpHandler : public HQURContentHandlerBase {
+ public:
+  explicit LookingUpHandler(Lines* values) : values_(values) {}
+  void startElement(CQURString&, CQURString&, CQURString&, CQURAttributes& attributes) override {
+    using A = _t_ZQURAttributesInterface;
+    const std::string procedure = std::string(A::kKind.prefix) + A::kMethods[A::getValueByIx] + "Meth";
+    const auto byIndex = reinterpret_cast<A::byIndexProc>(
+        KORGetLookupFunction()(A::kKind.signature, A::kMethods[A::getValueByIx], procedure.c_str()));
+    ASSERT_NE(byIndex, nullptr);
+    KORContainer first = nullptr;
+    KORContainer second = nullptr;
+    char found = 0;
+    ASSERT_EQ(byIndex(attributes.Handle(), 0, &first, &found), nullptr);
+    ASSERT_EQ(byIndex(attributes.Handle(), 1, &second, &found), nullptr);
+    CQURString kept(CQURHandle::Adopt(first));
+    CQURString latest(CQURHandle::Adopt(second));
+    values_->push_back(kept.GetText() + u" " + latest.GetText());
+  }
+
+ private:
+  Lines* values_;
+};
+
 Lines TextsOf(std::vector<CQURString>& strings) {
   Lines texts;
   for (CQURString& string : strings) texts.push_back(string.GetText());
@@ -97,6 +122,18 @@ TEST_F(LentParserObjects, AHandlerThatRewritesTheNamesItIsLentStillGetsTheTrueNa
   parser.A_setContentHandler(new RewritingHandler(&names));
   parser.A_parse(new MemoryStream("<a><b/><b/><a/></a>"));
   EXPECT_EQ(names, (Lines{u"start a", u"start b", u"end b", u"start b", u"end b", u"start a", u"end a", u"end a"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LentParserObjects, AnAnswerACallerStillHoldsIsNotOverwrittenByTheNextLookup) {
+  Lines values;
+  CQURSAX2Parser parser = NewPlainParser();
+  parser.A_setContentHandler(new LookingUpHandler(&values));
+  parser.A_parse(new MemoryStream("<a x='1' y='2'><b x='3' y='4'/></a>"));
+  EXPECT_EQ(values, (Lines{u"1 2", u"3 4"}));
 }
 
 }  // namespace
