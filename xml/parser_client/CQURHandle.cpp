@@ -14,10 +14,6 @@ CQURHandle::CQURHandle(KORContainerObject* handle) : handle_(handle) {
   }
 }
 
-CQURHandle CQURHandle::Adopt(KORContainerObject* handle) { return CQURHandle(handle, true); }
-
-CQURHandle CQURHandle::Borrow(KORContainerObject* handle) { return CQURHandle(handle, false); }
-
 CQURHandle::CQURHandle(const CQURHandle& other) : handle_(other.handle_) {
   if (handle_ != nullptr) AddRefContainer(handle_);
 }

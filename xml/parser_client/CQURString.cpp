@@ -12,12 +12,10 @@ using StringMethods = _t_ZQURStringInterface;
 
 CQURString::CQURString(KORContainerObject* handle) : CQURString(CQURHandle(handle)) {}
 
-// The method table is found at the first call, not when the holder is made:
-// a handler reads few of the strings it is handed.
-CQURString::CQURString(CQURHandle handle) { handle_.TakeOver(handle); }
-
 namespace {
 
+// The method table is found at the first call, not when the holder is made:
+// a handler reads few of the strings it is handed.
 const TKORVTab<StringMethods>* TableOf(KORContainer handle, TKORVTab<StringMethods>*& cached) {
   if (cached == nullptr) cached = &StringHelper().TableFor(handle);
   return cached;

@@ -14,11 +14,11 @@ class ARBORIX_EXPORT CQURHandle {
   // live container: throws ZEVException("invalid container"). Null stays null.
   explicit CQURHandle(KORContainerObject* handle);
   // Takes over the caller's reference.
-  static CQURHandle Adopt(KORContainerObject* handle);
+  static CQURHandle Adopt(KORContainerObject* handle) { return CQURHandle(handle, true); }
   // Borrows the caller's reference, which the caller keeps (and `handle`
   // alive) until the handle is gone: nothing is added or dropped. A copy of
   // a borrowed handle, or a move out of one, counts a reference of its own.
-  static CQURHandle Borrow(KORContainerObject* handle);
+  static CQURHandle Borrow(KORContainerObject* handle) { return CQURHandle(handle, false); }
 
   CQURHandle(const CQURHandle& other);
   CQURHandle(CQURHandle&& other) noexcept;

@@ -14,7 +14,7 @@ class ARBORIX_EXPORT CQURString {
   // ZEVException("invalid container"). Null makes a string without text.
   explicit CQURString(KORContainerObject* handle);
   // Takes over the reference `handle` holds, borrowed or counted.
-  explicit CQURString(CQURHandle handle);
+  explicit CQURString(CQURHandle handle) { handle_.TakeOver(handle); }
   // A new parser string holding `text`.
   static CQURString FromUTF16(const UTF16String& text);
   static CQURString FromUTF8(const char* text);
