@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "BrokerCalls.h"
+#include "ClientLayer.h"
 #include "ErrorConversion.h"
 #include "arborix/HQURBinInputStreamBase.h"
 #include "arborix/HQURContentHandlerBase.h"
@@ -17,11 +18,12 @@ constexpr const char* kFatalErrorWrapper = "QURFatalErrorHack";
 
 // The object behind a container: its primary instance when the signature
 // matches, else the instance of that signature the broker finds in it.
-void* InstanceFor(KORContainer handle, const char* signature) {
+// Atoms are interned: the same atom is the same signature.
+void* InstanceFor(KORContainer handle, OwnObject kind) {
+  const KORStringAtom signature = SignatureAtom(kind);
   const KORInstanceSlot& slot = PrimarySlot(handle);
-  if (slot.signature != nullptr && std::strcmp(AtomText(slot.signature), signature) == 0) return slot.instance;
-  const StringAtom atom(signature);
-  void* instance = NGetInstance(handle, atom.get());
+  if (slot.signature == signature) return slot.instance;
+  void* instance = NGetInstance(handle, signature);
   if (instance == nullptr) throw ZEVException("couldn't get signature");
   return instance;
 }
@@ -52,12 +54,12 @@ void* CQURAdapterEntries::ObjectPointer(HQURBinInputStreamBase* stream) {
 }
 
 HQURContentHandlerBase& CQURAdapterEntries::ContentHandler(KORContainer handle) {
-  auto* prototype = static_cast<ZQURContentHandlerPrototype*>(InstanceFor(handle, kQURContentHandlerSignature));
+  auto* prototype = static_cast<ZQURContentHandlerPrototype*>(InstanceFor(handle, OwnObject::ContentHandler));
   return static_cast<HQURContentHandlerBase&>(*prototype);
 }
 
 HQURErrorHandlerBase& CQURAdapterEntries::ErrorHandler(KORContainer handle) {
-  auto* prototype = static_cast<ZQURErrorHandlerPrototype*>(InstanceFor(handle, kQURErrorHandlerSignature));
+  auto* prototype = static_cast<ZQURErrorHandlerPrototype*>(InstanceFor(handle, OwnObject::ErrorHandler));
   return static_cast<HQURErrorHandlerBase&>(*prototype);
 }
 
@@ -72,7 +74,7 @@ HQURErrorHandlerBase& CQURAdapterEntries::ErrorHandlerReleasingOnFailure(KORCont
 }
 
 HQURBinInputStreamBase& CQURAdapterEntries::Stream(KORContainer handle) {
-  auto* prototype = static_cast<ZQURBinInputStreamPrototype*>(InstanceFor(handle, kQURBinInputStreamSignature));
+  auto* prototype = static_cast<ZQURBinInputStreamPrototype*>(InstanceFor(handle, OwnObject::BinInputStream));
   return static_cast<HQURBinInputStreamBase&>(*prototype);
 }
 

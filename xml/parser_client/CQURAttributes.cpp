@@ -9,31 +9,42 @@
 using namespace arborix_internal;
 using AttributesMethods = _t_ZQURAttributesInterface;
 
-CQURAttributes::CQURAttributes(KORContainerObject* handle) : handle_(handle) {
-  if (handle_.get() != nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
+CQURAttributes::CQURAttributes(KORContainerObject* handle) : CQURAttributes(CQURHandle(handle)) {}
+
+// The method table is found at the first call, not when the holder is made:
+// a handler looks into few of the lists it is handed.
+CQURAttributes::CQURAttributes(CQURHandle handle) { handle_.TakeOver(handle); }
+
+namespace {
+
+// Assigned in place, so that a caller's string reused across lookups keeps its storage.
+void AssignText(CQURString& answer, UTF16String& text) {
+  const char16_t* units = answer.w_str();
+  text.assign(units == nullptr ? u"" : units);
 }
 
-void CQURAttributes::CheckHandle() const {
+}  // namespace
+
+const TKORVTab<AttributesMethods>* CQURAttributes::Table() const {
   if (handle_.get() == nullptr) RaiseError(NewError("QUR: CQURAttributes is invalid", "QUR", 3));
+  if (table_ == nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
+  return table_;
 }
 
 std::int32_t CQURAttributes::getLength() const {
-  CheckHandle();
   std::int32_t length = 0;
-  Invoke<AttributesMethods::getLengthProc>(table_, AttributesMethods::getLength, handle_.get(), &length);
+  Invoke<AttributesMethods::getLengthProc>(Table(), AttributesMethods::getLength, handle_.get(), &length);
   return length;
 }
 
 bool CQURAttributes::ByIndex(int method, std::int32_t index, UTF16String& text) const {
-  CheckHandle();
+  const TKORVTab<AttributesMethods>* table = Table();
   KORContainer result = nullptr;
   char found = 0;
-  Invoke<AttributesMethods::byIndexProc>(table_, method, handle_.get(), index, &result, &found);
+  Invoke<AttributesMethods::byIndexProc>(table, method, handle_.get(), index, &result, &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;
-  // Assigned in place, so that a caller's string reused across lookups keeps its storage.
-  const char16_t* units = answer.w_str();
-  text.assign(units == nullptr ? u"" : units);
+  AssignText(answer, text);
   return true;
 }
 
@@ -50,14 +61,14 @@ bool CQURAttributes::getValueByIx(std::int32_t index, UTF16String& value) const 
 }
 
 bool CQURAttributes::getValue(const UTF16String& name, UTF16String& value) const {
-  CheckHandle();
+  const TKORVTab<AttributesMethods>* table = Table();
   CQURString key = CQURString::FromUTF16(name);
   KORContainer result = nullptr;
   char found = 0;
-  Invoke<AttributesMethods::byNameProc>(table_, AttributesMethods::getValue, handle_.get(), key.Handle(), &result,
+  Invoke<AttributesMethods::byNameProc>(table, AttributesMethods::getValue, handle_.get(), key.Handle(), &result,
                                         &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;
-  value = answer.GetText();
+  AssignText(answer, value);
   return true;
 }

@@ -14,31 +14,35 @@ CQURHandle::CQURHandle(KORContainerObject* handle) : handle_(handle) {
   }
 }
 
-CQURHandle CQURHandle::Adopt(KORContainerObject* handle) {
-  CQURHandle adopted;
-  adopted.handle_ = handle;
-  return adopted;
-}
-
 CQURHandle::CQURHandle(const CQURHandle& other) : handle_(other.handle_) {
   if (handle_ != nullptr) AddRefContainer(handle_);
 }
 
-CQURHandle::CQURHandle(CQURHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+// What is moved out of a borrowed handle may outlive the lender: it counts
+// its own reference. The lender keeps the container alive, so adding one
+// fails only with the broker gone, and then nothing can be counted anyway.
+CQURHandle::CQURHandle(CQURHandle&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)), counted_(std::exchange(other.counted_, true)) {
+  if (counted_ || handle_ == nullptr) {
+    counted_ = true;
+    return;
+  }
+  try {
+    counted_ = AddRefContainer(handle_) != 0;
+  } catch (...) {
+  }
+}
 
 CQURHandle& CQURHandle::operator=(CQURHandle other) noexcept {
   std::swap(handle_, other.handle_);
+  std::swap(counted_, other.counted_);
   return *this;
 }
 
-CQURHandle::~CQURHandle() { Reset(); }
-
-void CQURHandle::Reset() noexcept {
-  if (handle_ == nullptr) return;
+void CQURHandle::Release() noexcept {
   try {
     ReleaseContainer(handle_);
   } catch (...) {
     // The broker is gone, and the container with it.
   }
-  handle_ = nullptr;
 }

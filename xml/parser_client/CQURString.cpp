@@ -12,9 +12,16 @@ using StringMethods = _t_ZQURStringInterface;
 
 CQURString::CQURString(KORContainerObject* handle) : CQURString(CQURHandle(handle)) {}
 
-CQURString::CQURString(CQURHandle handle) : handle_(std::move(handle)) {
-  if (handle_.get() != nullptr) table_ = &StringHelper().TableFor(handle_.get());
+namespace {
+
+// The method table is found at the first call, not when the holder is made:
+// a handler reads few of the strings it is handed.
+const TKORVTab<StringMethods>* TableOf(KORContainer handle, TKORVTab<StringMethods>*& cached) {
+  if (cached == nullptr) cached = &StringHelper().TableFor(handle);
+  return cached;
 }
+
+}  // namespace
 
 CQURString CQURString::FromUTF16(const UTF16String& text) {
   KORContainer made = nullptr;
@@ -32,7 +39,8 @@ CQURString CQURString::FromUTF8(const char* text) {
 const char16_t* CQURString::w_str() {
   if (handle_.get() == nullptr) return nullptr;
   std::int32_t selector = kQURNoText;
-  Invoke<StringMethods::getCharSelectorProc>(table_, StringMethods::getCharSelector, handle_.get(), &selector);
+  Invoke<StringMethods::getCharSelectorProc>(TableOf(handle_.get(), table_), StringMethods::getCharSelector,
+                                             handle_.get(), &selector);
   if (selector == kQURNoText) return nullptr;
   if (selector == kQURUTF8) {
     // w_str answers only for UTF-16 strings: hold a UTF-16 copy instead.
@@ -47,7 +55,7 @@ const char16_t* CQURString::w_str() {
     *this = CQURString(CQURHandle::Adopt(made));
   }
   const char16_t* text = nullptr;
-  Invoke<StringMethods::w_strProc>(table_, StringMethods::w_str, handle_.get(), &text);
+  Invoke<StringMethods::w_strProc>(TableOf(handle_.get(), table_), StringMethods::w_str, handle_.get(), &text);
   return text;
 }
 

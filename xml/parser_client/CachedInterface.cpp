@@ -21,11 +21,6 @@ bool CachedInterface::Fill() {
   return true;
 }
 
-const CachedInterface* CachedInterface::Current() {
-  if (filled_ && filledAt_ == UnregisterCount()) return this;
-  return Fill() ? this : nullptr;
-}
-
 void CachedInterface::Forget() {
   procs_.fill(nullptr);
   filled_ = false;

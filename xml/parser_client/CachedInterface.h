@@ -10,6 +10,8 @@
 
 namespace arborix_internal {
 
+std::uint32_t UnregisterCount();  // the broker's, see ClientLayer.h
+
 class CachedInterface {
  public:
   static constexpr std::size_t kMaxEntries = 15;
@@ -23,7 +25,10 @@ class CachedInterface {
   bool Fill();
   // The table, looked up again first when the unregister count has moved
   // since it was filled; null when that lookup fails.
-  const CachedInterface* Current();
+  const CachedInterface* Current() {
+    if (filled_ && filledAt_ == UnregisterCount()) return this;
+    return Fill() ? this : nullptr;
+  }
   // Forgets the table; the next access looks it up.
   void Forget();
 

@@ -1,5 +1,8 @@
 #include "ClientLayer.h"
 
+#include <iterator>
+
+#include "BrokerCalls.h"
 #include "LazyTerminate.h"
 #include "QURParser.h"
 #include "arborix/ZEVException.h"
@@ -7,8 +10,12 @@
 namespace arborix_internal {
 namespace {
 
+constexpr const char* kOwnSignatures[] = {kQURContentHandlerSignature, kQURErrorHandlerSignature,
+                                          kQURBinInputStreamSignature};
+
 struct Connection {
   KORLookupFunction lookup = nullptr;
+  KORStringAtom ownSignatures[std::size(kOwnSignatures)] = {};
   KORGetUnregisterCountProc unregisterCount = nullptr;
   bool throwOnMissing = false;
   bool ready = false;  // the last start succeeded
@@ -63,6 +70,7 @@ void ShutdownClientLayer() noexcept {
   Connection& connection = TheConnection();
   if (connection.lookup == nullptr) return;
   TerminateTerminationList();
+  for (KORStringAtom atom : connection.ownSignatures) DeleteStringAtom(atom);
   for (Interface which : {Interface::Container, Interface::Error, Interface::String, Interface::Memory}) {
     Table(which).Forget();
   }
@@ -83,6 +91,12 @@ const CachedInterface& Use(Interface which) {
 void ForgetParserFactories() {
   Table(Interface::NewString).Forget();
   Table(Interface::NewSAX2Parser).Forget();
+}
+
+KORStringAtom SignatureAtom(OwnObject which) {
+  KORStringAtom& atom = TheConnection().ownSignatures[static_cast<int>(which)];
+  if (atom == nullptr) atom = StringAtom(kOwnSignatures[static_cast<int>(which)]).release();
+  return atom;
 }
 
 std::uint32_t UnregisterCount() {

@@ -38,6 +38,12 @@ const CachedInterface& Use(Interface which);
 // Forgets the cached parser factories (the services helper's termination).
 void ForgetParserFactories();
 
+// The signature atoms of the library's own objects, which the callback
+// entries compare with what a container holds: made at the first use (throws
+// what StringAtom throws), dropped at shutdown.
+enum class OwnObject { ContentHandler, ErrorHandler, BinInputStream };
+KORStringAtom SignatureAtom(OwnObject which);
+
 std::uint32_t UnregisterCount();
 std::int32_t PrimaryInstanceOffset();
 bool ThrowsOnMissingInterface();

@@ -3,33 +3,35 @@
 ZQURContentHandlerPrototype::~ZQURContentHandlerPrototype() = default;
 HQURContentHandlerBase::~HQURContentHandlerBase() = default;
 
-// Each raw operation holds the parser's handles for the length of the typed call.
+// Each raw operation holds the parser's handles for the length of the typed
+// call. The parser keeps its own reference to each until the callback returns:
+// the holders borrow it, and count a reference only for what a handler keeps.
 void HQURContentHandlerBase::rawCharacters(KORContainerObject* text) {
-  CQURString held(text);
+  CQURString held(CQURHandle::Borrow(text));
   characters(held);
 }
 
 void HQURContentHandlerBase::rawEndElement(KORContainerObject* uri, KORContainerObject* localName,
                                            KORContainerObject* qualifiedName) {
-  CQURString heldURI(uri);
-  CQURString heldLocalName(localName);
-  CQURString heldQualifiedName(qualifiedName);
+  CQURString heldURI(CQURHandle::Borrow(uri));
+  CQURString heldLocalName(CQURHandle::Borrow(localName));
+  CQURString heldQualifiedName(CQURHandle::Borrow(qualifiedName));
   endElement(heldURI, heldLocalName, heldQualifiedName);
 }
 
 void HQURContentHandlerBase::rawEndPrefixMapping(KORContainerObject* prefix) {
-  CQURString held(prefix);
+  CQURString held(CQURHandle::Borrow(prefix));
   endPrefixMapping(held);
 }
 
 void HQURContentHandlerBase::rawIgnorableWhitespace(KORContainerObject* text) {
-  CQURString held(text);
+  CQURString held(CQURHandle::Borrow(text));
   ignorableWhitespace(held);
 }
 
 void HQURContentHandlerBase::rawProcessingInstruction(KORContainerObject* target, KORContainerObject* data) {
-  CQURString heldTarget(target);
-  CQURString heldData(data);
+  CQURString heldTarget(CQURHandle::Borrow(target));
+  CQURString heldData(CQURHandle::Borrow(data));
   processingInstruction(heldTarget, heldData);
 }
 
@@ -40,35 +42,35 @@ void HQURContentHandlerBase::rawSetDocumentLocator(KORContainerObject* locator) 
 
 void HQURContentHandlerBase::rawStartElement(KORContainerObject* uri, KORContainerObject* localName,
                                              KORContainerObject* qualifiedName, KORContainerObject* attributes) {
-  CQURString heldURI(uri);
-  CQURString heldLocalName(localName);
-  CQURString heldQualifiedName(qualifiedName);
-  CQURAttributes heldAttributes(attributes);
+  CQURString heldURI(CQURHandle::Borrow(uri));
+  CQURString heldLocalName(CQURHandle::Borrow(localName));
+  CQURString heldQualifiedName(CQURHandle::Borrow(qualifiedName));
+  CQURAttributes heldAttributes(CQURHandle::Borrow(attributes));
   startElement(heldURI, heldLocalName, heldQualifiedName, heldAttributes);
 }
 
 void HQURContentHandlerBase::rawStartPrefixMapping(KORContainerObject* prefix, KORContainerObject* uri) {
-  CQURString heldPrefix(prefix);
-  CQURString heldURI(uri);
+  CQURString heldPrefix(CQURHandle::Borrow(prefix));
+  CQURString heldURI(CQURHandle::Borrow(uri));
   startPrefixMapping(heldPrefix, heldURI);
 }
 
 void HQURContentHandlerBase::rawSkippedEntity(KORContainerObject* name) {
-  CQURString held(name);
+  CQURString held(CQURHandle::Borrow(name));
   skippedEntity(held);
 }
 
 void HQURContentHandlerBase::rawReservedText(KORContainerObject* text) {
-  CQURString held(text);
+  CQURString held(CQURHandle::Borrow(text));
   reservedText(held);
 }
 
 void HQURContentHandlerBase::rawReservedDeclaration(KORContainerObject* a, KORContainerObject* b,
                                                     KORContainerObject* c, KORContainerObject* d) {
-  CQURString heldA(a);
-  CQURString heldB(b);
-  CQURString heldC(c);
-  CQURString heldD(d);
+  CQURString heldA(CQURHandle::Borrow(a));
+  CQURString heldB(CQURHandle::Borrow(b));
+  CQURString heldC(CQURHandle::Borrow(c));
+  CQURString heldD(CQURHandle::Borrow(d));
   reservedDeclaration(heldA, heldB, heldC, heldD);
 }
 

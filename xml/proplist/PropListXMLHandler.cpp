@@ -118,12 +118,10 @@ void PropListXMLHandler::CloseList() {
 // Only the width decides for 16 bits; otherwise "signed" names the signed
 // kind and any other type the unsigned one.
 void PropListXMLHandler::StartInteger(CQURAttributes& attributes) {
-  UTF16String type;
-  UTF16String size;
-  if (!attributes.getValue(u"type", type) || !attributes.getValue(u"size", size)) return;
-  if (size == u"16") {
+  if (!attributes.getValue(u"type", typeText_) || !attributes.getValue(u"size", sizeText_)) return;
+  if (sizeText_ == u"16") {
     valueKind_ = ValueKind::Unsigned16;
-  } else if (type == u"signed") {
+  } else if (typeText_ == u"signed") {
     valueKind_ = ValueKind::Signed32;
   } else {
     valueKind_ = ValueKind::Unsigned32;
@@ -133,15 +131,19 @@ void PropListXMLHandler::StartInteger(CQURAttributes& attributes) {
 
 void PropListXMLHandler::EndValue() {
   if (inArray_) {
+    if (spareTexts_.empty()) spareTexts_.emplace_back();
+    elementTexts_.splice(elementTexts_.end(), spareTexts_, spareTexts_.begin());
+    UTF16String& text = elementTexts_.back();
     switch (valueKind_) {
       case ValueKind::True:
-        elementTexts_.emplace_back(u"true");
+        text.assign(u"true");
         break;
       case ValueKind::False:
-        elementTexts_.emplace_back(u"false");
+        text.assign(u"false");
         break;
       default:
-        elementTexts_.push_back(std::move(valueText_));
+        // Swapped, not moved: the value text keeps a buffer for the next element.
+        text.swap(valueText_);
         valueText_.clear();
         break;
     }
@@ -188,7 +190,7 @@ void PropListXMLHandler::StoreArray() {
   if (current_ != nullptr && !(elementTexts_.empty() && EmptiedExistingArray())) StoreArrayOfKind();
   keyText_.clear();
   valueText_.clear();
-  elementTexts_.clear();
+  spareTexts_.splice(spareTexts_.end(), elementTexts_);
 }
 
 // The file does not say of what an empty array was: an array the key already

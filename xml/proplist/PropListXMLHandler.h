@@ -48,6 +48,11 @@ class PropListXMLHandler : public HQURContentHandlerBase {
   ValueKind valueKind_ = ValueKind::None;
   bool inArray_ = false;
   std::list<UTF16String> elementTexts_;
+  // Kept from one element to the next so that their storage is reused: the
+  // attributes of `int` elements, and the nodes of element texts stored.
+  UTF16String typeText_;
+  UTF16String sizeText_;
+  std::list<UTF16String> spareTexts_;
 };
 
 }  // namespace arborix_internal

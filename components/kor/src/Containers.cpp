@@ -100,10 +100,15 @@ class ContainerPool {
 };
 
 // Never destroyed: components may release containers while the process ends.
-ContainerPool& Pool() {
-  static ContainerPool& pool = *new ContainerPool;
-  return pool;
-}
+// Constant-initialised, so that reaching it costs no first-use check.
+union LastingPool {
+  constexpr LastingPool() : pool() {}
+  ~LastingPool() {}
+  ContainerPool pool;
+};
+constinit LastingPool lastingPool;
+
+ContainerPool& Pool() { return lastingPool.pool; }
 
 bool IsLive(KORContainer container) { return container != nullptr && Pool().Owns(container) && container->live; }
 
@@ -261,6 +266,9 @@ void* NGetInstance(KORContainer container, KORStringAtom signature) {
 }
 
 KORStringAtom GetSignature(KORContainer container, std::int32_t instanceNumber) {
+  // Asked on every call into a component's object: the primary slot answers
+  // for the first instance without a look into the list.
+  if (instanceNumber == 1) return IsLive(container) ? container->primary.signature : nullptr;
   const Instance* instance = InstanceNumber(container, instanceNumber);
   return instance == nullptr ? nullptr : instance->signature;
 }

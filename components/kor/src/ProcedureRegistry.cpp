@@ -12,8 +12,10 @@ using Key = std::tuple<std::string, std::string, std::string>;
 struct Registry {
   std::map<Key, KORProc, std::less<>> procedures;
   std::map<std::string, std::string, std::less<>> parents;
-  std::uint32_t unregisterCount = 0;
 };
+
+// Apart from the registry: clients ask for it on every cached access.
+constinit std::uint32_t unregisterCount = 0;
 
 Registry& TheRegistry() {
   static Registry registry;
@@ -69,7 +71,7 @@ void SetParentInterface(const char* component, const char* parent) {
 
 std::int32_t UnregisterComponent(const char* component) {
   Registry& registry = TheRegistry();
-  ++registry.unregisterCount;
+  ++unregisterCount;
   if (component == nullptr) return 0;
   std::int32_t removed = 0;
   for (auto it = registry.procedures.begin(); it != registry.procedures.end();) {
@@ -84,6 +86,6 @@ std::int32_t UnregisterComponent(const char* component) {
   return removed;
 }
 
-std::uint32_t UnregisterCount() { return TheRegistry().unregisterCount; }
+std::uint32_t UnregisterCount() { return unregisterCount; }
 
 }  // namespace kor

@@ -20,18 +20,38 @@ using Interface = _t_ZQURAttributesInterface;
 // Lists longer than this give their memory back when their object is reused.
 constexpr std::size_t kLargestKeptList = 256;
 
+}  // namespace
+
 struct AttributesObject {
   // Name and value, converted once from Expat's UTF-8: every answer is a UTF-16 string.
   std::vector<std::pair<std::u16string, std::u16string>> entries;
+  // Lookups answer in this string while no one else holds it (see LentString).
+  LentString answer;
 
   void Clear() {
+    answer.Reset();
     if (entries.capacity() > kLargestKeptList) {
       decltype(entries)().swap(entries);
     } else {
       entries.clear();
     }
   }
+  // Replaces the entries, reusing the strings of the ones before; throws std::bad_alloc.
+  void Fill(const char** pairs) {
+    std::size_t count = 0;
+    for (const char** pair = pairs; pair != nullptr && *pair != nullptr; pair += 2) {
+      if (count == entries.size()) entries.emplace_back();
+      auto& [name, value] = entries[count++];
+      name.clear();
+      value.clear();
+      platform::AppendAsUTF16(pair[0], name);
+      platform::AppendAsUTF16(pair[1], value);
+    }
+    entries.resize(count);
+  }
 };
+
+namespace {
 
 ObjectPool<AttributesObject>& AttributeLists() {
   // Never destroyed: containers may release lists while the process ends.
@@ -59,29 +79,31 @@ std::u16string_view FieldText(const std::pair<std::u16string, std::u16string>& e
   return {};
 }
 
-// Answers a lookup: a new string and 'T' when `index` names an attribute,
-// otherwise a null result and 0.
-KORErrorHandle Answer(const AttributesObject& attributes, std::int32_t index, Field field, KORContainer* result,
+// Answers a lookup: a string with one reference for the caller and 'T' when
+// `index` names an attribute, otherwise a null result and 0.
+KORErrorHandle Answer(AttributesObject& attributes, std::int32_t index, Field field, KORContainer* result,
                       char* found) {
   if (result == nullptr || found == nullptr) return InvalidAttributes();
   *result = nullptr;
   *found = 0;
   if (index < 0 || static_cast<std::size_t>(index) >= attributes.entries.size()) return nullptr;
-  try {
-    KORErrorHandle error = NewUTF16String(FieldText(attributes.entries[static_cast<std::size_t>(index)], field), result);
-    if (error == nullptr) *found = 'T';
-    return error;
-  } catch (const std::bad_alloc&) {
-    return OutOfMemory();
-  }
+  KORContainer answer = nullptr;
+  KORErrorHandle error =
+      attributes.answer.Lend(FieldText(attributes.entries[static_cast<std::size_t>(index)], field), answer);
+  if (error != nullptr) return error;
+  Broker().addRefContainer(answer);
+  *result = answer;
+  *found = 'T';
+  return nullptr;
 }
 
 // The index of the attribute called `name` (a string container), or -1.
 KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, std::int32_t& index) {
   index = -1;
-  std::u16string text;
+  std::u16string storage;
+  std::u16string_view text;
   try {
-    if (!StringTextUTF16(name, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF16(name, storage, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
@@ -98,9 +120,10 @@ KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, st
 KORErrorHandle IndexOfNS(const AttributesObject& attributes, KORContainer uri, KORContainer localName,
                          std::int32_t& index) {
   index = -1;
-  std::u16string uriText;
+  std::u16string storage;
+  std::u16string_view uriText;
   try {
-    if (!StringTextUTF16(uri, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF16(uri, storage, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
@@ -109,14 +132,14 @@ KORErrorHandle IndexOfNS(const AttributesObject& attributes, KORContainer uri, K
 
 template <Field field>
 KORErrorHandle ByIndex(KORContainer handle, std::int32_t index, KORContainer* result, char* found) {
-  const AttributesObject* attributes = AttributesOf(handle);
+  AttributesObject* attributes = AttributesOf(handle);
   if (attributes == nullptr) return InvalidAttributes();
   return Answer(*attributes, index, field, result, found);
 }
 
 template <Field field>
 KORErrorHandle ByName(KORContainer handle, KORContainer name, KORContainer* result, char* found) {
-  const AttributesObject* attributes = AttributesOf(handle);
+  AttributesObject* attributes = AttributesOf(handle);
   if (attributes == nullptr) return InvalidAttributes();
   std::int32_t index = -1;
   if (KORErrorHandle error = IndexOf(*attributes, name, index)) return error;
@@ -125,7 +148,7 @@ KORErrorHandle ByName(KORContainer handle, KORContainer name, KORContainer* resu
 
 template <Field field>
 KORErrorHandle ByNS(KORContainer handle, KORContainer uri, KORContainer localName, KORContainer* result, char* found) {
-  const AttributesObject* attributes = AttributesOf(handle);
+  AttributesObject* attributes = AttributesOf(handle);
   if (attributes == nullptr) return InvalidAttributes();
   std::int32_t index = -1;
   if (KORErrorHandle error = IndexOfNS(*attributes, uri, localName, index)) return error;
@@ -153,22 +176,32 @@ KORErrorHandle GetIndex(KORContainer handle, KORContainer name, std::int32_t* in
 
 }  // namespace
 
-KORErrorHandle NewAttributes(const char** pairs, KORContainer* result) {
-  AttributesObject* attributes = nullptr;
-  try {
-    attributes = AttributeLists().Take();
-    for (const char** pair = pairs; pair != nullptr && *pair != nullptr; pair += 2) {
-      auto& [name, value] = attributes->entries.emplace_back();
-      platform::AppendAsUTF16(pair[0], name);
-      platform::AppendAsUTF16(pair[1], value);
+KORErrorHandle LentAttributes::Lend(const char** pairs, KORContainer& result) {
+  result = nullptr;
+  if (container_.Reusable()) {
+    try {
+      object_->Fill(pairs);
+    } catch (const std::bad_alloc&) {
+      return OutOfMemory();
     }
-  } catch (const std::bad_alloc&) {
-    AttributeLists().Give(attributes);
-    attributes = nullptr;
+  } else {
+    AttributesObject* attributes = nullptr;
+    try {
+      attributes = AttributeLists().Take();
+      attributes->Fill(pairs);
+    } catch (const std::bad_alloc&) {
+      AttributeLists().Give(attributes);
+      container_.Reset();
+      return OutOfMemory();
+    }
+    KORContainer handle = nullptr;
+    KORErrorHandle error = WrapObject(Interface::kKind.signature, attributes, &DestroyAttributes, &handle);
+    container_.Adopt(handle);
+    object_ = error == nullptr ? attributes : nullptr;
+    if (error != nullptr) return error;
   }
-  *result = nullptr;
-  if (attributes == nullptr) return OutOfMemory();
-  return WrapObject(Interface::kKind.signature, attributes, &DestroyAttributes, result);
+  result = container_.get();
+  return nullptr;
 }
 
 bool PublishAttributesProcedures() {

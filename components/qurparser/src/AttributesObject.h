@@ -3,12 +3,25 @@
 // name as written.
 #pragma once
 
+#include "Broker.h"
 #include "KOR.h"
 
 namespace qur {
 
-// A new attributes container over Expat's null-terminated name/value array.
-KORErrorHandle NewAttributes(const char** pairs, KORContainer* result);
+struct AttributesObject;
+
+// The attribute list lent to the content handler's startElement (see
+// LentContainer): refilled in place while the parser holds it alone.
+class LentAttributes {
+ public:
+  // Makes the list hold Expat's null-terminated name/value array and stores
+  // its handle (still the parser's) in `result`; null on error.
+  KORErrorHandle Lend(const char** pairs, KORContainer& result);
+
+ private:
+  LentContainer container_;
+  AttributesObject* object_ = nullptr;
+};
 
 bool PublishAttributesProcedures();
 

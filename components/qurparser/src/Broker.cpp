@@ -5,10 +5,9 @@
 namespace qur {
 namespace {
 
-BrokerProcedures& Procedures() {
-  static BrokerProcedures procedures{};
-  return procedures;
-}
+// Constant-initialised, so that reaching a procedure costs no first-use check.
+constinit BrokerProcedures procedures{};
+BrokerProcedures& Procedures() { return procedures; }
 
 template <class Proc>
 bool Find(KORLookupFunction lookup, const char* interfaceName, const KORMethodName& name, Proc& out) {
@@ -26,22 +25,28 @@ bool FindOwn(KORLookupFunction lookup, const char* name, Proc& out) {
 bool ConnectBroker(KORLookupFunction lookup) {
   if (lookup == nullptr) return false;
   BrokerProcedures found{};
+  KORGetOffsetToPrimaryInstProc primaryOffset = nullptr;
   const bool complete =
       FindOwn(lookup, "KORRegisterProcAddress", found.registerProcAddress) &&
       FindOwn(lookup, "KORUnregisterInterface", found.unregisterInterface) &&
       Find(lookup, kKORContainerInterface, kKORContainerMethods[kKORContainerNewContainer], found.newContainer) &&
       Find(lookup, kKORContainerInterface, kKORContainerMethods[kKORContainerRelease], found.releaseContainer) &&
       Find(lookup, kKORContainerInterface, kKORContainerMethods[kKORContainerAddRef], found.addRefContainer) &&
-      Find(lookup, kKORContainerInterface, kKORContainerMethods[kKORContainerGetInstance], found.getInstance) &&
       Find(lookup, kKORContainerInterface, kKORContainerMethods[kKORContainerGetSignature], found.getSignature) &&
+      Find(lookup, kKORContainerInterface, kKORContainerMethods[kKORContainerDebugGetRefCountAddr],
+           found.refCountAddress) &&
+      Find(lookup, kKORContainerInterface, kKORContainerMethods[kKORContainerGetOffsetToPrimaryInstance],
+           primaryOffset) &&
       Find(lookup, kKORErrorInterface, kKORErrorMethods[kKORNewError], found.newError) &&
       Find(lookup, kKORErrorInterface, kKORErrorMethods[kKORGetCoreError], found.getCoreError) &&
       Find(lookup, kKORErrorInterface, kKORErrorMethods[kKORErrorAddRef], found.addRefError) &&
       Find(lookup, kKORErrorInterface, kKORErrorMethods[kKORErrorRelease], found.releaseError) &&
       Find(lookup, kKORStringInterface, kKORStringMethods[kKORNewStringAtom], found.newStringAtom) &&
       Find(lookup, kKORStringInterface, kKORStringMethods[kKORDeleteStringAtom], found.deleteStringAtom);
-  if (complete) Procedures() = found;
-  return complete;
+  if (!complete) return false;
+  found.primaryInstanceOffset = primaryOffset();
+  Procedures() = found;
+  return true;
 }
 
 void DisconnectBroker() { Procedures() = BrokerProcedures{}; }
@@ -63,14 +68,16 @@ KORErrorHandle WrapObject(const char* signature, void* object, KORInstanceDestro
 
 void* InstanceWithSignature(KORContainer container, KORStringAtom signature) {
   if (container == nullptr || Broker().getSignature(container, 1) != signature) return nullptr;
-  return Broker().getInstance(container, 1);
+  // The broker has just vouched for the handle: its primary slot can be read.
+  const auto* slot = reinterpret_cast<const KORInstanceSlot*>(reinterpret_cast<const unsigned char*>(container) +
+                                                              Broker().primaryInstanceOffset);
+  return slot->instance;
 }
 
 namespace {
-SignatureAtoms& MutableSignatures() {
-  static SignatureAtoms atoms{};
-  return atoms;
-}
+// Constant-initialised: every call into an object of the parser reads it.
+constinit SignatureAtoms signatureAtoms{};
+SignatureAtoms& MutableSignatures() { return signatureAtoms; }
 }  // namespace
 
 bool MakeSignatureAtoms() {
@@ -116,6 +123,18 @@ bool PublishObjectMethods(const QURObjectKind& kind, std::span<const char* const
     }
   }
   return true;
+}
+
+void LentContainer::Adopt(KORContainer container) {
+  Reset();
+  container_ = container;
+  references_ = container == nullptr ? nullptr : Broker().refCountAddress(container);
+}
+
+void LentContainer::Reset() {
+  if (container_ != nullptr) Broker().releaseContainer(container_);
+  container_ = nullptr;
+  references_ = nullptr;
 }
 
 void ContainerReference::Reset() {

@@ -16,14 +16,16 @@ struct BrokerProcedures {
   KORNewContainerProc newContainer;
   KORReleaseContainerProc releaseContainer;
   KORAddRefContainerProc addRefContainer;
-  KORGetInstanceProc getInstance;
   KORGetSignatureProc getSignature;
+  KORGetRefCountAddrProc refCountAddress;
   KORNewErrorProc newError;
   KORGetCoreErrorProc getCoreError;
   KORErrorAddRefProc addRefError;
   KORErrorReleaseProc releaseError;
   KORNewStringAtomProc newStringAtom;
   KORDeleteStringAtomProc deleteStringAtom;
+  // Bytes from a container handle to its primary instance's slot.
+  std::int32_t primaryInstanceOffset;
 };
 
 // Finds every procedure above; false (and nothing kept) when one is missing.
@@ -45,7 +47,8 @@ KORErrorHandle OutOfMemory();
 KORErrorHandle WrapObject(const char* signature, void* object, KORInstanceDestroyFunction destroy,
                           KORContainer* result);
 
-// The primary instance of `container` when its signature is `signature`.
+// The primary instance of `container` when its signature is `signature`:
+// one broker call, which also refuses a handle that is not a live container.
 void* InstanceWithSignature(KORContainer container, KORStringAtom signature);
 
 // The signature atoms of the parser's own objects, made at start.
@@ -80,6 +83,29 @@ class ContainerReference {
 
  private:
   KORContainer container_ = nullptr;
+};
+
+// A container that the parser lends to handler callbacks, call after call.
+// While the parser holds the only reference, the object in it may be refilled
+// in place for the next call; once a handler has kept a reference, the parser
+// lets the container go to the handler and makes a new one.
+class LentContainer {
+ public:
+  LentContainer() = default;
+  LentContainer(const LentContainer&) = delete;
+  LentContainer& operator=(const LentContainer&) = delete;
+  ~LentContainer() { Reset(); }
+
+  KORContainer get() const { return container_; }
+  // True when there is a container and no one but the parser holds it.
+  bool Reusable() const { return references_ != nullptr && *references_ == 1; }
+  // Takes over the reference `container` comes with, letting the previous one go.
+  void Adopt(KORContainer container);
+  void Reset();
+
+ private:
+  KORContainer container_ = nullptr;
+  const std::int32_t* references_ = nullptr;
 };
 
 }  // namespace qur

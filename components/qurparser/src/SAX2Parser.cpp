@@ -229,9 +229,9 @@ void SAX2Parser::FlushText() {
   if (pending_.empty() || stopError_ != nullptr) return;
   const auto* content = Content();
   if (content != nullptr && content->characters != nullptr) {
-    ContainerReference text;
-    KORErrorHandle error = NewUTF16StringFromUTF8(pending_, text.out());
-    if (error == nullptr) error = content->characters(Object(Slot::ContentHandler), text.get());
+    KORContainer text = nullptr;
+    KORErrorHandle error = text_.Lend(pending_, text);
+    if (error == nullptr) error = content->characters(Object(Slot::ContentHandler), text);
     if (error != nullptr) Stop(error);
   }
   pending_.clear();
@@ -243,13 +243,13 @@ void SAX2Parser::OnStartElement(void* self, const XML_Char* name, const XML_Char
   ++parser.depth_;
   const auto* content = parser.Content();
   if (parser.stopError_ != nullptr || content == nullptr || content->startElement == nullptr) return;
-  ContainerReference localName;
-  ContainerReference list;
-  KORErrorHandle error = NewUTF16StringFromUTF8(name, localName.out());
-  if (error == nullptr) error = NewAttributes(attributes, list.out());
+  KORContainer localName = nullptr;
+  KORContainer list = nullptr;
+  KORErrorHandle error = parser.names_.Lend(name, localName);
+  if (error == nullptr) error = parser.attributes_.Lend(attributes, list);
   if (error == nullptr) {
-    error = content->startElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName.get(),
-                                  localName.get(), list.get());
+    error = content->startElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName, localName,
+                                  list);
   }
   if (error != nullptr) parser.Stop(error);
 }
@@ -260,11 +260,10 @@ void SAX2Parser::OnEndElement(void* self, const XML_Char* name) {
   --parser.depth_;
   const auto* content = parser.Content();
   if (parser.stopError_ != nullptr || content == nullptr || content->endElement == nullptr) return;
-  ContainerReference localName;
-  KORErrorHandle error = NewUTF16StringFromUTF8(name, localName.out());
+  KORContainer localName = nullptr;
+  KORErrorHandle error = parser.names_.Lend(name, localName);
   if (error == nullptr) {
-    error = content->endElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName.get(),
-                                localName.get());
+    error = content->endElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName, localName);
   }
   if (error != nullptr) parser.Stop(error);
 }

@@ -11,12 +11,15 @@
 #include <cstdint>
 #include <string>
 
+#include "AttributesObject.h"
+#include "ElementNameStrings.h"
 #include "ErrorCatalogue.h"
 #include "InputTranscoder.h"
 #include "KOR.h"
 #include "LocatorObject.h"
 #include "ParseResources.h"
 #include "QURParser.h"
+#include "StringObject.h"
 
 namespace qur {
 
@@ -70,6 +73,10 @@ class SAX2Parser {
   // The URI of every element (namespace processing is off): one empty string
   // that every callback shares.
   KORContainer emptyURI_ = nullptr;
+  // What the content handler is lent, reused from one callback to the next.
+  LentString text_;
+  ElementNameStrings names_;
+  LentAttributes attributes_;
 
   // State of the running parse.
   KORContainer stream_ = nullptr;

@@ -26,10 +26,15 @@ void ClearKeepingSmallBuffer(Text& text) {
   }
 }
 
+}  // namespace
+
 struct StringObject {
   std::int32_t selector = kQURNoText;
   std::string utf8;
   std::u16string utf16;
+  // Moves on whenever a handler sets the text, so that a lent string knows
+  // whether it still holds what the parser put there.
+  std::uint32_t version = 0;
 
   std::string UTF8() const { return selector == kQURUTF16 ? platform::ToUTF8(utf16) : utf8; }
   std::u16string UTF16() const { return selector == kQURUTF8 ? platform::ToUTF16(utf8) : utf16; }
@@ -38,7 +43,15 @@ struct StringObject {
     ClearKeepingSmallBuffer(utf8);
     ClearKeepingSmallBuffer(utf16);
   }
+  void SetUTF16FromUTF8(std::string_view text) {
+    selector = kQURUTF16;
+    utf8.clear();
+    utf16.clear();
+    platform::AppendAsUTF16(text, utf16);
+  }
 };
+
+namespace {
 
 ObjectPool<StringObject>& Strings() {
   // Never destroyed: containers may release strings while the process ends.
@@ -222,6 +235,7 @@ KORErrorHandle WStr(KORContainer handle, const char16_t** text) {
 
 KORErrorHandle SetStringUTF16(KORContainer handle, const char16_t* units, std::int32_t count) {
   return WithString(handle, [&](StringObject& string) {
+    ++string.version;
     string.utf16 = units == nullptr ? std::u16string() : std::u16string(units, Length(count));
     string.utf8.clear();
     string.selector = units == nullptr ? kQURNoText : kQURUTF16;
@@ -231,6 +245,7 @@ KORErrorHandle SetStringUTF16(KORContainer handle, const char16_t* units, std::i
 
 KORErrorHandle SetStringUTF8(KORContainer handle, const char* text, std::int32_t count) {
   return WithString(handle, [&](StringObject& string) {
+    ++string.version;
     string.utf8 = text == nullptr ? std::string() : count < 0 ? std::string(text) : std::string(text, Length(count));
     string.utf16.clear();
     string.selector = text == nullptr ? kQURNoText : kQURUTF8;
@@ -250,13 +265,56 @@ KORErrorHandle NewUTF8String(std::string_view text, KORContainer* result) {
 }
 
 KORErrorHandle NewUTF16StringFromUTF8(std::string_view utf8, KORContainer* result) {
-  return MakeString(
+  return MakeString([&](StringObject& string) { string.SetUTF16FromUTF8(utf8); }, result);
+}
+
+template <class Fill>
+KORErrorHandle LentString::LendFilled(Fill fill, KORContainer& result) {
+  result = nullptr;
+  if (container_.Reusable()) {
+    try {
+      fill(*object_);
+    } catch (const std::bad_alloc&) {
+      return OutOfMemory();
+    }
+  } else {
+    StringObject* made = nullptr;
+    KORContainer handle = nullptr;
+    KORErrorHandle error = MakeString(
+        [&](StringObject& string) {
+          fill(string);
+          made = &string;
+        },
+        &handle);
+    container_.Adopt(handle);
+    object_ = error == nullptr ? made : nullptr;
+    if (error != nullptr) return error;
+  }
+  version_ = object_->version;
+  result = container_.get();
+  return nullptr;
+}
+
+KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
+  return LendFilled([&](StringObject& string) { string.SetUTF16FromUTF8(utf8); }, result);
+}
+
+KORErrorHandle LentString::Lend(std::u16string_view text, KORContainer& result) {
+  return LendFilled(
       [&](StringObject& string) {
         string.selector = kQURUTF16;
-        platform::AppendAsUTF16(utf8, string.utf16);
+        string.utf8.clear();
+        string.utf16 = text;
       },
       result);
 }
+
+void LentString::Reset() {
+  container_.Reset();
+  object_ = nullptr;
+}
+
+bool LentString::Unchanged() const { return container_.Reusable() && object_->version == version_; }
 
 KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
   return MakeString(
@@ -267,10 +325,15 @@ KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
       result);
 }
 
-bool StringTextUTF16(KORContainer handle, std::u16string& text) {
+bool StringTextUTF16(KORContainer handle, std::u16string& storage, std::u16string_view& text) {
   const StringObject* string = StringOf(handle);
   if (string == nullptr) return false;
-  text = string->UTF16();
+  if (string->selector == kQURUTF16) {
+    text = string->utf16;
+  } else {
+    storage = string->UTF16();
+    text = storage;
+  }
   return true;
 }
 

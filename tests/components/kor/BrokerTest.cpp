@@ -182,6 +182,21 @@ TEST(Broker, InstancesAreFoundByNumberAndBySignature) {
   Container<KORReleaseContainerProc>(kKORContainerRelease)(container);
 }
 
+TEST(Broker, SignaturesAreAnsweredByInstanceNumberAndNoneForADeadContainer) {
+  int first = 0;
+  int second = 0;
+  const KORInstanceSpec specs[] = {{"One", &first, nullptr}, {"Two", &second, nullptr}};
+  KORContainer container = nullptr;
+  ASSERT_EQ(Container<KORNewFullContainerProc>(kKORContainerNewFullContainer)(2, specs, &container), nullptr);
+  auto signature = Container<KORGetSignatureProc>(kKORContainerGetSignature);
+  auto text = String<KORGetCStringProc>(kKORGetCString);
+  EXPECT_STREQ(text(signature(container, 1)), "One");
+  EXPECT_STREQ(text(signature(container, 2)), "Two");
+  EXPECT_EQ(signature(container, 3), nullptr);
+  EXPECT_EQ(Container<KORReleaseContainerProc>(kKORContainerRelease)(container), 0);
+  EXPECT_EQ(signature(container, 1), nullptr) << "a dead handle has no primary instance";
+}
+
 void ChildMethod() {}
 void ParentMethod() {}
 

@@ -147,6 +147,19 @@ TEST_F(PropListLoadTest, AnArrayTakesTheKindOfItsLastValueElement) {
   EXPECT_EQ(Get<std::list<bool>>(list, u"bools"), (std::list<bool>{true, false, true}));
 }
 
+TEST_F(PropListLoadTest, EachArrayHoldsOnlyItsOwnElements) {
+  PropList list;
+  LoadPairs(
+      "<prop.pair><key>long</key><array><ustring>a longer first text</ustring><ustring>b</ustring>"
+      "<ustring>c</ustring></array></prop.pair>"
+      "<prop.pair><key>short</key><array><ustring>d</ustring><ustring></ustring></array></prop.pair>"
+      "<prop.pair><key>scalar</key><ustring>e</ustring></prop.pair>",
+      list);
+  EXPECT_EQ(Get<std::list<UTF16String>>(list, u"long"), (std::list<UTF16String>{u"a longer first text", u"b", u"c"}));
+  EXPECT_EQ(Get<std::list<UTF16String>>(list, u"short"), (std::list<UTF16String>{u"d", u""}));
+  EXPECT_EQ(Get<UTF16String>(list, u"scalar"), u"e");
+}
+
 TEST_F(PropListLoadTest, AnEmptyArrayKeepsTheTypeTheKeyHeldOrTakesTheKindInForce) {
   PropList list;
   list.SetValue(u"held", std::list<std::int32_t>{1, 2});

@@ -14,6 +14,8 @@ class ARBORIX_EXPORT CQURAttributes {
  public:
   CQURAttributes() = default;
   explicit CQURAttributes(KORContainerObject* handle);
+  // Takes over the reference `handle` holds, borrowed or counted.
+  explicit CQURAttributes(CQURHandle handle);
 
   std::int32_t getLength() const;
   // The name as written (namespace processing is off).
@@ -26,8 +28,9 @@ class ARBORIX_EXPORT CQURAttributes {
   KORContainerObject* Handle() const { return handle_.get(); }
 
  private:
-  void CheckHandle() const;
+  // The method table, found at the first call; throws for a holder without handle.
+  const TKORVTab<_t_ZQURAttributesInterface>* Table() const;
   bool ByIndex(int method, std::int32_t index, UTF16String& text) const;
   CQURHandle handle_;
-  TKORVTab<_t_ZQURAttributesInterface>* table_ = nullptr;
+  mutable TKORVTab<_t_ZQURAttributesInterface>* table_ = nullptr;
 };

@@ -13,8 +13,8 @@ class ARBORIX_EXPORT CQURString {
   // Adds a reference; a handle that is not a live container throws
   // ZEVException("invalid container"). Null makes a string without text.
   explicit CQURString(KORContainerObject* handle);
-  // Takes over the reference `handle` holds.
-  explicit CQURString(CQURHandle handle);
+  // Takes over the reference `handle` holds, borrowed or counted.
+  explicit CQURString(CQURHandle handle) { handle_.TakeOver(handle); }
   // A new parser string holding `text`.
   static CQURString FromUTF16(const UTF16String& text);
   static CQURString FromUTF8(const char* text);
