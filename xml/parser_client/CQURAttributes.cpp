@@ -61,11 +61,15 @@ bool CQURAttributes::getValueByIx(std::int32_t index, UTF16String& value) const 
 }
 
 bool CQURAttributes::getValue(const UTF16String& name, UTF16String& value) const {
+  Table();  // a holder without handle throws before any string is made
+  return getValue(CQURString::FromUTF16(name), value);
+}
+
+bool CQURAttributes::getValue(const CQURString& name, UTF16String& value) const {
   const TKORVTab<AttributesMethods>* table = Table();
-  CQURString key = CQURString::FromUTF16(name);
   KORContainer result = nullptr;
   char found = 0;
-  Invoke<AttributesMethods::byNameProc>(table, AttributesMethods::getValue, handle_.get(), key.Handle(), &result,
+  Invoke<AttributesMethods::byNameProc>(table, AttributesMethods::getValue, handle_.get(), name.Handle(), &result,
                                         &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;

@@ -118,7 +118,11 @@ void PropListXMLHandler::CloseList() {
 // Only the width decides for 16 bits; otherwise "signed" names the signed
 // kind and any other type the unsigned one.
 void PropListXMLHandler::StartInteger(CQURAttributes& attributes) {
-  if (!attributes.getValue(u"type", typeText_) || !attributes.getValue(u"size", sizeText_)) return;
+  if (typeName_.Handle() == nullptr) {
+    typeName_ = CQURString::FromUTF16(u"type");
+    sizeName_ = CQURString::FromUTF16(u"size");
+  }
+  if (!attributes.getValue(typeName_, typeText_) || !attributes.getValue(sizeName_, sizeText_)) return;
   if (sizeText_ == u"16") {
     valueKind_ = ValueKind::Unsigned16;
   } else if (typeText_ == u"signed") {

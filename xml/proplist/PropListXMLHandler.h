@@ -52,6 +52,9 @@ class PropListXMLHandler : public HQURContentHandlerBase {
   // attributes of `int` elements, and the nodes of element texts stored.
   UTF16String typeText_;
   UTF16String sizeText_;
+  // The names looked up in the attributes of `int` elements, made at the first one.
+  CQURString typeName_;
+  CQURString sizeName_;
   std::list<UTF16String> spareTexts_;
 };
 

@@ -81,6 +81,22 @@ TEST_F(ParserDelivery, AttributesAreFoundByNameAndMissesLeaveTheOutputAlone) {
   EXPECT_EQ(untouched, u"keep");
 }
 
+TEST_F(ParserDelivery, ANameMadeOnceIsLookedUpInEveryAttributeList) {
+  std::vector<std::u16string> events;
+  std::vector<std::u16string> sizes;
+  const CQURString size = CQURString::FromUTF16(u"size");
+  auto* handler = new parser_test::RecordingContentHandler(&events);
+  handler->onStartElement = [&](CQURString&, CQURAttributes& attributes) {
+    std::u16string value = u"none";
+    attributes.getValue(size, value);
+    sizes.push_back(value);
+  };
+  CQURSAX2Parser parser = parser_test::NewPlainParser();
+  parser.A_setContentHandler(handler);
+  parser.A_parse(new parser_test::MemoryStream("<a size='8'><b type='x'/><c type='y' size='32'/></a>"));
+  EXPECT_EQ(sizes, (std::vector<std::u16string>{u"8", u"none", u"32"}));
+}
+
 TEST_F(ParserDelivery, TheLocatorTellsWhereTheCurrentElementStands) {
   std::vector<std::u16string> events;
   std::vector<std::int32_t> lines;

@@ -9,6 +9,7 @@
 #include "ArborixExport.h"
 #include "UTF16String.h"
 #include "arborix/CQURHandle.h"
+#include "arborix/CQURString.h"
 
 class ARBORIX_EXPORT CQURAttributes {
  public:
@@ -24,6 +25,9 @@ class ARBORIX_EXPORT CQURAttributes {
   bool getValueByIx(std::int32_t index, UTF16String& value) const;
   // The value of the attribute called `name`.
   bool getValue(const UTF16String& name, UTF16String& value) const;
+  // The same with the name as a parser string, which a caller looking up one
+  // name in many lists makes once.
+  bool getValue(const CQURString& name, UTF16String& value) const;
 
   KORContainerObject* Handle() const { return handle_.get(); }
 
