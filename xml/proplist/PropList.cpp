@@ -45,16 +45,6 @@ struct NodeClass<std::list<Element>> {
   using type = PropListArrayNode<typename NodeClass<Element>::type*>;
 };
 
-// The node under `key` if it is of exactly the class Node, else null.
-template <typename Node>
-Node* FindExact(const Entries& entries, const UTF16String& key) {
-  const auto found = entries.find(key);
-  if (found == entries.end() || typeid(*found->second) != typeid(Node)) {
-    return nullptr;
-  }
-  return static_cast<Node*>(found->second.get());
-}
-
 // Where `key` is or would go: its entry, or the first one after it. A key
 // beyond every key present, as each key is when a file written in key order
 // loads, is placed at the end without a search.
@@ -69,9 +59,15 @@ bool Holds(const Entries& entries, Entries::const_iterator place, const UTF16Str
 
 // The node at `place` if it holds `key` and is of exactly the class Node.
 template <typename Node>
-Node* ExactAt(const Entries& entries, Entries::iterator place, const UTF16String& key) {
+Node* ExactAt(const Entries& entries, Entries::const_iterator place, const UTF16String& key) {
   if (!Holds(entries, place, key) || typeid(*place->second) != typeid(Node)) return nullptr;
   return static_cast<Node*>(place->second.get());
+}
+
+// The node under `key` if it is of exactly the class Node, else null.
+template <typename Node>
+Node* FindExact(const Entries& entries, const UTF16String& key) {
+  return ExactAt<Node>(entries, entries.find(key), key);
 }
 
 // Puts `node` under `key` at its `place`; whatever the key held before is destroyed.

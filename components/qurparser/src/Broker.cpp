@@ -126,15 +126,8 @@ bool PublishObjectMethods(const QURObjectKind& kind, std::span<const char* const
 }
 
 void LentContainer::Adopt(KORContainer container) {
-  Reset();
-  container_ = container;
+  *container_.out() = container;
   references_ = container == nullptr ? nullptr : Broker().refCountAddress(container);
-}
-
-void LentContainer::Reset() {
-  if (container_ != nullptr) Broker().releaseContainer(container_);
-  container_ = nullptr;
-  references_ = nullptr;
 }
 
 void ContainerReference::Reset() {

@@ -91,20 +91,18 @@ class ContainerReference {
 // lets the container go to the handler and makes a new one.
 class LentContainer {
  public:
-  LentContainer() = default;
-  LentContainer(const LentContainer&) = delete;
-  LentContainer& operator=(const LentContainer&) = delete;
-  ~LentContainer() { Reset(); }
-
-  KORContainer get() const { return container_; }
+  KORContainer get() const { return container_.get(); }
   // True when there is a container and no one but the parser holds it.
   bool Reusable() const { return references_ != nullptr && *references_ == 1; }
   // Takes over the reference `container` comes with, letting the previous one go.
   void Adopt(KORContainer container);
-  void Reset();
+  void Reset() {
+    container_.Reset();
+    references_ = nullptr;
+  }
 
  private:
-  KORContainer container_ = nullptr;
+  ContainerReference container_;
   const std::int32_t* references_ = nullptr;
 };
 

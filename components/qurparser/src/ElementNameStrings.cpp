@@ -1,6 +1,5 @@
 #include "ElementNameStrings.h"
 
-#include <cstring>
 #include <new>
 
 #include "Broker.h"
@@ -10,8 +9,7 @@ namespace qur {
 KORErrorHandle ElementNameStrings::Lend(std::string_view name, KORContainer& result) {
   Entry* target = nullptr;
   for (Entry& entry : entries_) {
-    // Lengths first: most names differ in length, and that needs no text compare.
-    if (entry.name.size() != name.size() || std::memcmp(entry.name.data(), name.data(), name.size()) != 0) continue;
+    if (entry.name != name) continue;
     if (entry.string.Unchanged()) {
       result = entry.string.get();
       return nullptr;

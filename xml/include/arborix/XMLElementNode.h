@@ -71,8 +71,8 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ARBORIX_NO_EXPORT void CloneChildrenOf(const XMLElementNode& source);
   // True when some node anywhere below this element is locked.
   ARBORIX_NO_EXPORT bool HasLockedDescendant() const;
-  // Lists a newly made node that belongs to no element yet and has no
-  // children, so that it cannot be an ancestor; sets its parent.
+  // Lists a newly made node, which no element lists yet and which, being
+  // new, cannot be an ancestor of this element; sets its parent.
   ARBORIX_NO_EXPORT void AdoptChild(XMLBase* child);
   // Moves `node` right before `before` in the children or the attributes
   // list, or to its end, listing it there if it is not there yet; one of
