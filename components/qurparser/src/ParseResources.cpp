@@ -7,7 +7,7 @@ namespace qur {
 namespace {
 
 // A parser that held more than this at once is not kept.
-constexpr std::size_t kLargestKeptBuffer = 4 * ReadBlock::kSize;
+constexpr std::size_t kLargestKeptBuffer = ReadWindow::kSize + 2 * ReadBlock::kSize;
 
 std::atomic<unsigned char*> waitingBlock{nullptr};
 std::atomic<XML_Parser> waitingParser{nullptr};

@@ -57,7 +57,8 @@ const QURErrorHandlerCallbacks* SAX2Parser::Errors() const {
   return static_cast<const QURErrorHandlerCallbacks*>(slots_[static_cast<std::size_t>(Slot::ErrorHandler)].callbacks);
 }
 
-KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCallbacks* callbacks, bool& more) {
+KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCallbacks* callbacks, Reading reading,
+                                 bool& more) {
   more = false;
   if (Parsing()) {
     Broker().releaseContainer(stream);
@@ -65,6 +66,7 @@ KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCal
   }
   stream_ = stream;
   streamCallbacks_ = callbacks;
+  reading_ = reading;
   head_.clear();
   pending_.clear();
   depth_ = 0;
@@ -104,13 +106,10 @@ KORErrorHandle SAX2Parser::Start() {
 KORErrorHandle SAX2Parser::Next(bool& more) {
   more = false;
   if (!Parsing()) return InterfaceError("QUR: no parse is running", kWrongStateID);
+  if (readFailure_ != nullptr) return Finish(std::exchange(readFailure_, nullptr));
+  if (expat_ != nullptr && reading_ == Reading::Gathered) return FeedGathered({}, more);
   std::uint32_t count = 0;
-  if (KORErrorHandle error = streamCallbacks_->readBytes(stream_, block_.data(), ReadBlock::kSize, &count)) {
-    return Finish(error);
-  }
-  if (count > ReadBlock::kSize) {
-    return Finish(Broker().newError(kStreamOverrun.message, kDocumentComponent, kStreamOverrun.id, nullptr, 0));
-  }
+  if (KORErrorHandle error = ReadBlockInto(block_.data(), count)) return Finish(error);
   const bool final = count == 0;
   const char* data = reinterpret_cast<const char*>(block_.data());
   std::size_t size = count;
@@ -147,30 +146,94 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
     XML_SetSkippedEntityHandler(expat_, &OnSkippedEntity);
     locator_->expat = expat_;
   }
+  bool undecodable = false;
   if (transcoder_.Active()) {
-    bool converted = false;
     try {
-      converted = transcoder_.Convert({data, size}, final);
+      undecodable = !transcoder_.Convert({data, size}, final);
     } catch (const std::bad_alloc&) {
       return Finish(OutOfMemory());
     }
     data = transcoder_.Output().data();
     size = transcoder_.Output().size();
-    if (!converted) {
-      // The text before the bad bytes goes first: a fault of its own comes
-      // first, and the position reported is that of the bad bytes.
-      KORErrorHandle error = Feed(data, size, false);
-      return Finish(error != nullptr ? error : DocumentFault(kUndecodableBytes));
-    }
   }
-  if (KORErrorHandle error = Feed(data, size, final)) return Finish(error);
+  if (!final && !undecodable && reading_ == Reading::Gathered) return FeedGathered({data, size}, more);
+  return AfterFeeding(Feed(data, size, final && !undecodable), final, undecodable, more);
+}
+
+// Ends the step after a feed: with the feed's error, with a fault at bytes
+// not valid in the encoding, at the end of the stream, or with more to read.
+// The text before bad bytes is fed first: a fault of its own comes first, and
+// the position reported is that of the bad bytes.
+KORErrorHandle SAX2Parser::AfterFeeding(KORErrorHandle error, bool final, bool undecodable, bool& more) {
+  if (error != nullptr) return Finish(error);
+  if (undecodable) return Finish(DocumentFault(kUndecodableBytes));
   more = !final;
   return final ? Finish(nullptr) : nullptr;
 }
 
+KORErrorHandle SAX2Parser::ReadBlockInto(unsigned char* room, std::uint32_t& count) {
+  count = 0;
+  if (KORErrorHandle error = streamCallbacks_->readBytes(stream_, room, ReadBlock::kSize, &count)) return error;
+  if (count > ReadBlock::kSize) {
+    return Broker().newError(kStreamOverrun.message, kDocumentComponent, kStreamOverrun.id, nullptr, 0);
+  }
+  return nullptr;
+}
+
+// Gathers blocks in Expat's buffer, after `first`, until the stream ends or
+// the window is full, and parses them in one call. Blocks are read straight
+// into that buffer, or into the block and converted into it. A read that
+// fails after some bytes were gathered is reported at the next step, so the
+// bytes before it are parsed first, as they would be block by block.
+KORErrorHandle SAX2Parser::FeedGathered(std::string_view first, bool& more) {
+  auto* room = static_cast<char*>(XML_GetBuffer(expat_, static_cast<int>(ReadWindow::kSize)));
+  if (room == nullptr) return Finish(OutOfMemory());
+  std::copy(first.begin(), first.end(), room);
+  std::size_t size = first.size();
+  bool final = false;
+  bool undecodable = false;
+  // Converted text takes up to three bytes for each byte read.
+  const std::size_t mostPerBlock = (transcoder_.Active() ? 3 : 1) * ReadBlock::kSize;
+  while (!final && !undecodable && size + mostPerBlock <= ReadWindow::kSize) {
+    auto* target = transcoder_.Active() ? block_.data() : reinterpret_cast<unsigned char*>(room + size);
+    std::uint32_t count = 0;
+    if (KORErrorHandle error = ReadBlockInto(target, count)) {
+      if (size == 0) return Finish(error);
+      readFailure_ = error;
+      break;
+    }
+    final = count == 0;
+    if (!transcoder_.Active()) {
+      size += count;
+      continue;
+    }
+    try {
+      undecodable = !transcoder_.Convert({reinterpret_cast<const char*>(target), count}, final);
+    } catch (const std::bad_alloc&) {
+      return Finish(OutOfMemory());
+    }
+    const std::string_view converted = transcoder_.Output();
+    if (converted.size() > ReadWindow::kSize - size) {
+      // Rarely, more text than the window has left: the gathered text goes first.
+      const bool last = final && !undecodable;
+      KORErrorHandle error = Parsed(XML_ParseBuffer(expat_, static_cast<int>(size), XML_FALSE), false);
+      if (error == nullptr) error = Feed(converted.data(), converted.size(), last);
+      return AfterFeeding(error, final, undecodable, more);
+    }
+    std::copy(converted.begin(), converted.end(), room + size);
+    size += converted.size();
+  }
+  const bool last = final && !undecodable;
+  return AfterFeeding(Parsed(XML_ParseBuffer(expat_, static_cast<int>(size), last ? XML_TRUE : XML_FALSE), last),
+                      final, undecodable, more);
+}
+
 KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) {
   // Expat takes int lengths; a block is far smaller.
-  const XML_Status status = XML_Parse(expat_, data, static_cast<int>(size), final ? XML_TRUE : XML_FALSE);
+  return Parsed(XML_Parse(expat_, data, static_cast<int>(size), final ? XML_TRUE : XML_FALSE), final);
+}
+
+KORErrorHandle SAX2Parser::Parsed(XML_Status status, bool final) {
   largestBuffer_ = std::max(largestBuffer_, BufferedInput(expat_));
   if (status == XML_STATUS_ERROR) {
     return stopError_ != nullptr ? std::exchange(stopError_, nullptr)
@@ -210,6 +273,7 @@ KORErrorHandle SAX2Parser::Finish(KORErrorHandle result) {
   transcoder_.End();
   head_.clear();
   pending_.clear();
+  if (readFailure_ != nullptr) Broker().releaseError(std::exchange(readFailure_, nullptr));
   streamCallbacks_ = nullptr;
   // Releasing the stream runs the library's release table: the stream is gone.
   if (stream_ != nullptr) Broker().releaseContainer(std::exchange(stream_, nullptr));

@@ -1,8 +1,9 @@
 // One SAX2 parser ("QURSAX2Parser"): its registered handlers and the parse it
-// runs over Expat. A parse pulls blocks from the library's stream, turns
-// Expat's events into the content handler's callbacks (character data joined
-// between two pieces of markup) and reports a document fault once, to the
-// error handler's fatalError, before ending with it.
+// runs over Expat. A parse pulls blocks from the library's stream (a parse
+// run to its end gathers them into windows for Expat), turns Expat's events
+// into the content handler's callbacks (character data joined between two
+// pieces of markup) and reports a document fault once, to the error handler's
+// fatalError, before ending with it.
 #pragma once
 
 #include <expat.h>
@@ -10,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "AttributesObject.h"
 #include "ElementNameStrings.h"
@@ -37,9 +39,15 @@ class SAX2Parser {
   // The registered object with one more reference, or null.
   KORContainer Registered(Slot slot) const;
 
+  // How a parse reads its stream: a block per step, for a parse fed step by
+  // step; or as many blocks as a window holds, parsed in one call, for a
+  // parse run to its end at once.
+  enum class Reading { BlockByBlock, Gathered };
+
   bool Parsing() const { return stream_ != nullptr; }
   // Takes over one reference to `stream`, whatever the outcome.
-  KORErrorHandle Begin(KORContainer stream, const QURBinInputStreamCallbacks* callbacks, bool& more);
+  KORErrorHandle Begin(KORContainer stream, const QURBinInputStreamCallbacks* callbacks, Reading reading,
+                       bool& more);
   KORErrorHandle Next(bool& more);
 
  private:
@@ -53,7 +61,11 @@ class SAX2Parser {
   KORContainer Object(Slot slot) const { return slots_[static_cast<std::size_t>(slot)].object; }
 
   KORErrorHandle Start();
+  KORErrorHandle ReadBlockInto(unsigned char* room, std::uint32_t& count);
+  KORErrorHandle FeedGathered(std::string_view first, bool& more);
   KORErrorHandle Feed(const char* data, std::size_t size, bool final);
+  KORErrorHandle Parsed(XML_Status status, bool final);
+  KORErrorHandle AfterFeeding(KORErrorHandle error, bool final, bool undecodable, bool& more);
   KORErrorHandle DocumentFault(const CatalogueEntry& entry);
   KORErrorHandle Finish(KORErrorHandle result);
   void Stop(KORErrorHandle error);
@@ -82,6 +94,8 @@ class SAX2Parser {
   KORContainer stream_ = nullptr;
   const QURBinInputStreamCallbacks* streamCallbacks_ = nullptr;
   XML_Parser expat_ = nullptr;
+  Reading reading_ = Reading::BlockByBlock;
+  KORErrorHandle readFailure_ = nullptr;  // a failed read, reported after the bytes gathered before it
   std::string head_;     // first bytes, kept until the encoding is known
   InputTranscoder transcoder_;
   std::string pending_;  // character data not yet delivered

@@ -136,7 +136,8 @@ KORErrorHandle ParseBySystemId(KORContainer handle, KORContainer) {
 
 // Takes the stream over and begins the parse; the stream is released on every path.
 KORErrorHandle BeginParse(KORContainer handle, void* stream, std::int32_t reserved1, std::int32_t reserved2,
-                          const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks, bool& more) {
+                          const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks,
+                          SAX2Parser::Reading reading, bool& more) {
   more = false;
   if (release == nullptr || release->release == nullptr) {
     return InterfaceError("QUR: a stream needs its release table", kInvalidObjectID);
@@ -151,13 +152,14 @@ KORErrorHandle BeginParse(KORContainer handle, void* stream, std::int32_t reserv
   if (KORErrorHandle error = WrapObject(kQURBinInputStreamSignature, stream, release->release, &container)) {
     return error;
   }
-  return parser->Begin(container, callbacks, more);
+  return parser->Begin(container, callbacks, reading, more);
 }
 
 KORErrorHandle AParse(KORContainer handle, void* stream, std::int32_t reserved1, std::int32_t reserved2,
                       const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks) {
   bool more = false;
-  KORErrorHandle error = BeginParse(handle, stream, reserved1, reserved2, release, callbacks, more);
+  KORErrorHandle error =
+      BeginParse(handle, stream, reserved1, reserved2, release, callbacks, SAX2Parser::Reading::Gathered, more);
   SAX2Parser* parser = ParserOf(handle);
   while (error == nullptr && more) error = parser->Next(more);
   return error;
@@ -166,7 +168,8 @@ KORErrorHandle AParse(KORContainer handle, void* stream, std::int32_t reserved1,
 KORErrorHandle AParseFirst(KORContainer handle, void* stream, std::int32_t reserved1, std::int32_t reserved2,
                            const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks, char* more) {
   bool remaining = false;
-  KORErrorHandle error = BeginParse(handle, stream, reserved1, reserved2, release, callbacks, remaining);
+  KORErrorHandle error = BeginParse(handle, stream, reserved1, reserved2, release, callbacks,
+                                    SAX2Parser::Reading::BlockByBlock, remaining);
   if (more != nullptr) *more = remaining ? 'T' : 0;
   return error;
 }

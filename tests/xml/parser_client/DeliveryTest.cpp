@@ -46,6 +46,20 @@ TEST_F(ParserDelivery, ReadsOfOneByteGiveTheSameEventsAsOneRead) {
   EXPECT_EQ(Events(document, 1), Events(document));
 }
 
+// A parse run to its end gathers its reads and parses them in windows of a few megabytes.
+TEST_F(ParserDelivery, TextAcrossTheWindowsOfALargeDocumentArrivesWhole) {
+  const std::string run(1 << 20, 'x');
+  std::string document = "<r>";
+  for (int element = 0; element < 9; ++element) document += "<e>" + run + "</e>";
+  document += "</r>";
+  const auto events = Events(document);
+  ASSERT_EQ(events.size(), 2u + 2u + 9u * 3u);
+  for (int element = 0; element < 9; ++element) {
+    EXPECT_EQ(events[3 + 3 * element].size(), 6u + run.size()) << "the text of element " << element;
+  }
+  EXPECT_EQ(Events(UTF16Bytes(std::u16string(document.begin(), document.end()))), events) << "in UTF-16";
+}
+
 TEST_F(ParserDelivery, UTF16LEWithoutMarkIsRecognisedWhateverTheDeclarationSays) {
   const std::u16string text = u"<?xml version='1.0' encoding='UTF-8'?><a n='\u00e9'>\u20ac</a>";
   EXPECT_EQ(Events(UTF16Bytes(text), 3),

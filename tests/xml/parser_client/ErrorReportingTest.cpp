@@ -125,4 +125,23 @@ TEST_F(ParserErrors, AStreamThatThrowsEndsTheParseWithItsMessage) {
   EXPECT_EQ(lifetimes_.streamsDestroyed, 1);
 }
 
+TEST_F(ParserErrors, TheBytesReadBeforeAFailingReadAreParsedFirst) {
+  // Reads of three bytes; the one at `failAt` throws.
+  const auto parse = [this](const std::string& document, std::size_t failAt) {
+    auto* stream = new parser_test::MemoryStream(document, &lifetimes_, 3);
+    stream->FailAt(failAt);
+    CQURSAX2Parser parser = parser_test::NewPlainParser();
+    parser.A_setContentHandler(new parser_test::RecordingContentHandler(&events_));
+    try {
+      parser.A_parse(stream);
+    } catch (const CKORError& error) {
+      return std::string(error.what());
+    }
+    return std::string();
+  };
+  EXPECT_EQ(parse("<a><b>text</b></a>", 6), "disk on fire");
+  EXPECT_EQ(events_, (std::vector<std::u16string>{u"startDocument", u"start a", u"start b"}));
+  EXPECT_EQ(parse("<a></b>text", 9), "mismatched tag at line 1, column 6") << "a fault before the failure comes first";
+}
+
 }  // namespace
