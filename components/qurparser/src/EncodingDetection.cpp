@@ -4,7 +4,6 @@ namespace qur {
 
 const char* EncodingFromFirstBytes(std::string_view head) {
   if (head.size() < 2) return nullptr;
-  if (head[0] == '<' && head[1] == '\0') return "UTF-16LE";
   if (head[0] == '\0' && head[1] == '<') return "UTF-16BE";
   return nullptr;
 }

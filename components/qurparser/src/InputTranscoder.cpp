@@ -26,6 +26,10 @@ bool ReadsDeclarationUnchanged(std::string_view encoding, std::string_view decla
 
 InputTranscoder::Start InputTranscoder::Begin(std::string_view head, bool final) {
   End();
+  if (head.size() >= 2 && head[0] != '\0' && head[1] == '\0') {
+    utf16_ = true;
+    return Start::Transcode;
+  }
   const DeclaredEncoding declared = FindDeclaredEncoding(head, final);
   if (declared.outcome == DeclaredEncoding::Outcome::Incomplete) return Start::NeedMoreBytes;
   if (declared.outcome == DeclaredEncoding::Outcome::Absent || ExpatReadsItself(declared.name)) return Start::AsIs;
@@ -38,13 +42,20 @@ InputTranscoder::Start InputTranscoder::Begin(std::string_view head, bool final)
 }
 
 bool InputTranscoder::Convert(std::string_view bytes, bool final) {
+  if (utf16_) return utf16Converter_.Convert(bytes, final);
   output_.clear();
   return decoder_->Decode(bytes, final, output_);
+}
+
+CatalogueEntry InputTranscoder::Fault() const {
+  return utf16_ ? EntryForExpatError(XML_ERROR_PARTIAL_CHAR, false) : kUndecodableBytes;
 }
 
 void InputTranscoder::End() {
   decoder_.reset();
   output_.clear();
+  utf16_ = false;
+  utf16Converter_.Reset();
 }
 
 }  // namespace qur

@@ -6,6 +6,11 @@
 // untouched, as do those whose encoding nobody can convert: Expat refuses
 // those with its own error.
 //
+// One exception: a document in UTF-16LE without a byte-order mark (its
+// second byte is 0, its first is not) is converted to UTF-8 whatever its
+// declaration says: the declaration of a text handed over as UTF-16 cannot be
+// trusted to name it. Expat reads UTF-8 about a third faster than UTF-16.
+//
 // Converting in front of Expat measured three to four times faster for
 // multi-byte encodings than Expat's unknown-encoding hook, which calls out
 // for every character, and about as fast for single-byte ones.
@@ -15,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+#include "ErrorCatalogue.h"
+#include "UTF16InputConverter.h"
 #include "platform/LegacyTextDecoder.h"
 
 namespace qur {
@@ -32,18 +39,25 @@ class InputTranscoder {
   // decoder reads the declaration itself unchanged: an encoding that does not
   // write ASCII as ASCII cannot be the one the declaration is written in.
   Start Begin(std::string_view head, bool final);
-  bool Active() const { return decoder_ != nullptr; }
+  bool Active() const { return decoder_ != nullptr || utf16_; }
   // Converts the document's next bytes, starting with the head given to
   // Begin, into Output. False at a byte sequence that is not valid in the
-  // encoding; Output then holds the text before it, or part of that text.
+  // encoding (UTF-16: at a unit or pair cut off by the end); Output then
+  // holds the text before it, or part of that text.
   bool Convert(std::string_view bytes, bool final);
-  std::string_view Output() const { return output_; }
+  // The fault of the bytes Convert stopped at. A UTF-16 unit or surrogate
+  // pair cut off by the end is a partial character, as Expat reports it
+  // reading UTF-16; bytes of any other encoding are undecodable.
+  CatalogueEntry Fault() const;
+  std::string_view Output() const { return utf16_ ? utf16Converter_.Output() : std::string_view(output_); }
   // Forgets the document.
   void End();
 
  private:
   std::unique_ptr<platform::LegacyTextDecoder> decoder_;
   std::string output_;
+  bool utf16_ = false;
+  UTF16InputConverter utf16Converter_;
 };
 
 }  // namespace qur

@@ -166,7 +166,7 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
 // the position reported is that of the bad bytes.
 KORErrorHandle SAX2Parser::AfterFeeding(KORErrorHandle error, bool final, bool undecodable, bool& more) {
   if (error != nullptr) return Finish(error);
-  if (undecodable) return Finish(DocumentFault(kUndecodableBytes));
+  if (undecodable) return Finish(DocumentFault(transcoder_.Fault()));
   more = !final;
   return final ? Finish(nullptr) : nullptr;
 }

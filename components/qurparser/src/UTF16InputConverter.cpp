@@ -1,0 +1,128 @@
+#include "UTF16InputConverter.h"
+
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace qur {
+namespace {
+
+constexpr char kNotUTF8 = static_cast<char>(0xFF);
+
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+char16_t UnitAt(const unsigned char* bytes) { return static_cast<char16_t>(bytes[0] | (bytes[1] << 8)); }
+
+// Narrows the run of ASCII units at the start of `units` (at most `count`)
+// into `out`; returns how many it took. A block of eight is stored whole, and
+// the bytes after the first other unit are left for the caller to overwrite.
+std::size_t NarrowASCII(const unsigned char* units, std::size_t count, char* out) {
+  std::size_t done = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i notASCII = _mm_set1_epi16(static_cast<short>(0xFF80));
+  for (; count - done >= 8; done += 8) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 2 * done));
+    const int ascii = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(block, notASCII), zero));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + done), _mm_packus_epi16(block, block));
+    if (ascii != 0xFFFF) return done + static_cast<std::size_t>(__builtin_ctz(~static_cast<unsigned>(ascii)) / 2);
+  }
+#endif
+  while (done < count && units[2 * done] < 0x80 && units[2 * done + 1] == 0) {
+    out[done] = static_cast<char>(units[2 * done]);
+    ++done;
+  }
+  return done;
+}
+
+char* AppendCodePoint(char32_t c, char* write) {
+  if (c < 0x80) {
+    *write++ = static_cast<char>(c);
+  } else if (c < 0x800) {
+    *write++ = static_cast<char>(0xC0 | (c >> 6));
+    *write++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    *write++ = static_cast<char>(0xE0 | (c >> 12));
+    *write++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *write++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    *write++ = static_cast<char>(0xF0 | (c >> 18));
+    *write++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *write++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *write++ = static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return write;
+}
+
+}  // namespace
+
+// Three bytes per unit at most: a pair of units makes four.
+char* UTF16InputConverter::Room(std::size_t units) {
+  const std::size_t needed = 3 * units + 3;
+  if (needed > capacity_) {
+    output_ = std::make_unique_for_overwrite<char[]>(needed);
+    capacity_ = needed;
+  }
+  return output_.get();
+}
+
+// Writes one unit, or the pair it completes.
+char* UTF16InputConverter::Unit(char16_t unit, char* write) {
+  if (highSurrogate_ != 0 && IsLowSurrogate(unit)) {
+    write = AppendCodePoint(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00), write);
+    highSurrogate_ = 0;
+    return write;
+  }
+  if (highSurrogate_ != 0) {
+    *write++ = kNotUTF8;
+    highSurrogate_ = 0;
+  }
+  if (IsHighSurrogate(unit)) {
+    highSurrogate_ = unit;
+    return write;
+  }
+  if (IsLowSurrogate(unit)) {
+    *write++ = kNotUTF8;
+    return write;
+  }
+  return AppendCodePoint(unit, write);
+}
+
+bool UTF16InputConverter::Convert(std::string_view bytes, bool final) {
+  auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t left = bytes.size();
+  char* write = Room(left / 2 + 2);
+  if (carriedByte_ >= 0 && left > 0) {
+    const unsigned char joined[2] = {static_cast<unsigned char>(carriedByte_), in[0]};
+    carriedByte_ = -1;
+    ++in;
+    --left;
+    write = Unit(UnitAt(joined), write);
+  }
+  while (left >= 2) {
+    if (highSurrogate_ == 0) {
+      const std::size_t ascii = NarrowASCII(in, left / 2, write);
+      in += 2 * ascii;
+      left -= 2 * ascii;
+      write += ascii;
+      if (left < 2) break;
+    }
+    write = Unit(UnitAt(in), write);
+    in += 2;
+    left -= 2;
+  }
+  if (left == 1) carriedByte_ = in[0];
+  size_ = static_cast<std::size_t>(write - output_.get());
+  return !final || (highSurrogate_ == 0 && carriedByte_ < 0);
+}
+
+void UTF16InputConverter::Reset() {
+  size_ = 0;
+  highSurrogate_ = 0;
+  carriedByte_ = -1;
+}
+
+}  // namespace qur

@@ -1,0 +1,37 @@
+// Converts a document handed over in UTF-16LE into the UTF-8 that Expat reads
+// fastest, block by block as the bytes arrive. A code unit or surrogate pair
+// cut between two blocks is carried to the next one.
+//
+// Conversion keeps what Expat reports reading UTF-16 itself: each unpaired
+// surrogate becomes the byte 0xFF, which is no part of UTF-8, so Expat stops
+// there with "not well-formed (invalid token)" at the same line and column.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
+
+namespace qur {
+
+class UTF16InputConverter {
+ public:
+  // Converts `bytes` into Output. False when `final` and the bytes end in
+  // the middle of a unit or after a high surrogate; Output then holds the
+  // text before it.
+  bool Convert(std::string_view bytes, bool final);  // throws std::bad_alloc
+  std::string_view Output() const { return {output_.get(), size_}; }
+  // Forgets the document.
+  void Reset();
+
+ private:
+  char* Room(std::size_t units);  // throws std::bad_alloc
+  char* Unit(char16_t unit, char* write);
+
+  std::unique_ptr<char[]> output_;
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
+  char16_t highSurrogate_ = 0;  // a high surrogate that ended the last block
+  int carriedByte_ = -1;        // the odd byte that ended the last block
+};
+
+}  // namespace qur

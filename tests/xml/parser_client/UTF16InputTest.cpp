@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ParserTestSupport.h"
+#include "arborix/CKORError.h"
+#include "arborix/XMLEntryExit.h"
+
+namespace {
+
+using parser_test::Events;
+using parser_test::UTF16Bytes;
+
+class UTF16Input : public ::testing::Test {
+ protected:
+  XMLEntryExit connection_;
+};
+
+// The reads that cut a document at every byte, in every other place, and not at all.
+const std::size_t kReadSizes[] = {1, 2, 3, 5, 17, SIZE_MAX};
+
+std::string UTF8(const std::u16string& text) {
+  std::string bytes;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    if (c < 0x80) {
+      bytes += static_cast<char>(c);
+    } else if (c < 0x800) {
+      bytes += {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+      bytes += {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+      bytes += {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
+                static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+    }
+  }
+  return bytes;
+}
+
+// "ID: message" of the fault a parse of `bytes` ends with, or "" when it ends normally.
+std::string Fault(const std::string& bytes, std::size_t readSize) {
+  CQURSAX2Parser parser = parser_test::NewPlainParser();
+  try {
+    parser.A_parse(new parser_test::MemoryStream(bytes, nullptr, readSize));
+  } catch (const CKORError& error) {
+    return std::to_string(error.ID()) + ": " + error.what();
+  }
+  return "";
+}
+
+TEST_F(UTF16Input, TextArrivesAsTheSameTextInUTF8WhateverTheSizeOfTheReads) {
+  const std::u16string text =
+      u" \n<r long-attribute-name='\u00e9t\u00e9 \u20ac'>plain ASCII runs longer than a block of eight units "
+      u"\u00e4\u00f6\u00fc \u0416\u0436 \u4e2d\u6587 \U0001F600\U00010348 end<\u00e9l\u00e9ment/></r>\n";
+  const auto expected = Events(UTF8(text));
+  ASSERT_EQ(expected.size(), 7u);
+  for (const std::size_t readSize : kReadSizes) {
+    EXPECT_EQ(Events(UTF16Bytes(text), readSize), expected) << "reads of " << readSize;
+  }
+}
+
+// An unpaired surrogate is a character no document may hold; a unit or pair
+// cut off by the end of the data is a partial character.
+TEST_F(UTF16Input, BadUTF16IsReportedAtTheBadUnitWhateverTheSizeOfTheReads) {
+  struct Case {
+    std::u16string text;
+    std::string tail;  // bytes after the text's units
+    std::string fault;
+  };
+  const std::string invalid = "13: not well-formed (invalid token) at line ";
+  const std::string partial = "48: partial character at the end of the data at line ";
+  const Case cases[] = {
+      {u"<a>\nab\xDC00</a>", "", invalid + "2, column 3"},
+      {u"<a>\nab\xD800x</a>", "", invalid + "2, column 3"},
+      {u"<a>\xD800\xD800\xDC00</a>", "", invalid + "1, column 4"},
+      {u"<a b='\xD800'/>", "", invalid + "1, column 7"},
+      {u"<a><!--\xDBFF--></a>", "", invalid + "1, column 8"},
+      {u"<a\xDC00/>", "", invalid + "1, column 3"},
+      {u"<a/>\xD800", "", partial + "1, column 5"},
+      {u"<a/>", "x", partial + "1, column 5"},
+      {u"<a>", "x", partial + "1, column 4"},
+      {u"<a>\U0001F600</a>", "", ""},
+  };
+  for (const Case& c : cases) {
+    for (const std::size_t readSize : kReadSizes) {
+      EXPECT_EQ(Fault(UTF16Bytes(c.text) + c.tail, readSize), c.fault) << "reads of " << readSize << " bytes";
+    }
+  }
+}
+
+}  // namespace
