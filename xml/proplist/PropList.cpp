@@ -96,7 +96,7 @@ bool ReadList(const Entries& entries, const UTF16String& key, std::list<Value>& 
     return false;
   }
   for (const auto& element : node->elements) {
-    out.push_back(element->value);
+    out.push_back(element.value);
   }
   return true;
 }
@@ -121,9 +121,7 @@ void WriteList(Entries& entries, const UTF16String& key, const std::list<Value>&
   using Node = typename NodeClass<std::list<Value>>::type;
   decltype(Node::elements) elements;
   for (const Value& item : value) {
-    auto element = std::make_unique<typename Node::Element>();
-    element->value = item;
-    elements.push_back(std::move(element));
+    elements.emplace_back().value = item;
   }
   const auto place = Place(entries, key);
   if (Node* node = ExactAt<Node>(entries, place, key)) {
@@ -223,17 +221,17 @@ void PropList::SetValue(const UTF16String& key, const std::list<UTF16String>& va
 void PropList::SetValue(const UTF16String& key, const UTF16String& value) { WriteScalar(entries_, key, value); }
 
 PropList* PropList::GetSubList(const UTF16String& key) const {
-  const auto* node = FindExact<PropListNode>(entries_, key);
-  return node == nullptr ? nullptr : node->list.get();
+  auto* node = FindExact<PropListNode>(entries_, key);
+  return node == nullptr ? nullptr : &node->list;
 }
 
 PropList* PropList::NewSubList(const UTF16String& key) {
   const auto place = Place(entries_, key);
   if (auto* node = ExactAt<PropListNode>(entries_, place, key)) {
-    return node->list.get();
+    return &node->list;
   }
   auto node = std::make_unique<PropListNode>();
-  PropList* subList = node->list.get();
+  PropList* subList = &node->list;
   Replace(entries_, place, key, std::move(node));
   return subList;
 }
@@ -264,7 +262,7 @@ void PropList::AppendXML(std::string& out) const {
     arborix_internal::AppendEscaped(UTF16to8(key), out);
     out += "</key>\n";
     if (typeid(*node) == typeid(PropListNode)) {
-      const PropList& subList = *static_cast<const PropListNode&>(*node).list;
+      const PropList& subList = static_cast<const PropListNode&>(*node).list;
       out += "<prop.list>\n";
       open.push_back({&subList, subList.entries_.begin()});
       continue;
@@ -281,7 +279,7 @@ void PropList::DestroyEntries() {
   std::multimap<UTF16String, std::unique_ptr<PropNodeBase>> doomed;
   auto takeSubListEntries = [&doomed](PropNodeBase& node) {
     if (typeid(node) == typeid(PropListNode)) {
-      doomed.merge(static_cast<PropListNode&>(node).list->entries_);
+      doomed.merge(static_cast<PropListNode&>(node).list.entries_);
     }
   };
   for (auto& [key, node] : entries_) {

@@ -11,10 +11,16 @@
 namespace arborix_internal {
 namespace {
 
+// Fills `values` with the converted texts, in the nodes it already has where it can.
 template <typename Element, typename Convert>
-std::list<Element> Converted(const std::list<UTF16String>& texts, Convert convert) {
-  std::list<Element> values;
-  for (const UTF16String& text : texts) values.push_back(convert(text));
+const std::list<Element>& Refilled(std::list<Element>& values, const std::list<UTF16String>& texts,
+                                   Convert convert) {
+  auto value = values.begin();
+  for (const UTF16String& text : texts) {
+    if (value == values.end()) value = values.emplace(value);
+    *value++ = convert(text);
+  }
+  values.erase(value, values.end());
   return values;
 }
 
@@ -23,6 +29,45 @@ std::uint16_t ExtractUnsigned16(const UTF16String& text) {
 }
 
 bool IsTrueText(const UTF16String& text) { return text == u"true"; }
+
+// The elements a property-list file is made of; any other name is Other.
+enum class Tag { Other, PropList, Key, Array, String, UString, True, False, Int };
+
+// Whether the null-terminated `units` spell `name`. No unit after the first
+// that differs is read.
+bool Spells(const char16_t* units, std::u16string_view name) {
+  for (const char16_t unit : name) {
+    if (*units++ != unit) return false;
+  }
+  return *units == u'\0';
+}
+
+// The tag an element name stands for: its first unit tells which name to compare with.
+Tag TagOf(CQURString& name) {
+  const char16_t* units = name.w_str();
+  if (units == nullptr) return Tag::Other;
+  const auto tagIf = [units](std::u16string_view spelling, Tag tag) { return Spells(units, spelling) ? tag : Tag::Other; };
+  switch (units[0]) {
+    case u'p':
+      return tagIf(u"prop.list", Tag::PropList);
+    case u'k':
+      return tagIf(u"key", Tag::Key);
+    case u'a':
+      return tagIf(u"array", Tag::Array);
+    case u's':
+      return tagIf(u"string", Tag::String);
+    case u'u':
+      return tagIf(u"ustring", Tag::UString);
+    case u't':
+      return tagIf(u"true", Tag::True);
+    case u'f':
+      return tagIf(u"false", Tag::False);
+    case u'i':
+      return tagIf(u"int", Tag::Int);
+    default:
+      return Tag::Other;
+  }
+}
 
 // The string's text seen in place; empty when it has none.
 std::u16string_view TextOf(CQURString& text) {
@@ -60,43 +105,58 @@ void PropListXMLHandler::characters(CQURString& text) {
 
 void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURString&,
                                       CQURAttributes& attributes) {
-  const std::u16string_view name = TextOf(localName);
-  if (name == u"prop.list") {
-    OpenList();
-  } else if (name == u"key") {
-    textMode_ = TextMode::Key;
-  } else if (name == u"array") {
-    inArray_ = true;
-  } else if (name == u"string") {
-    valueKind_ = ValueKind::String;
-    textMode_ = TextMode::Value;
-  } else if (name == u"ustring") {
-    valueKind_ = ValueKind::UString;
-    textMode_ = TextMode::Value;
-  } else if (name == u"true") {
-    valueKind_ = ValueKind::True;
-    textMode_ = TextMode::Value;
-  } else if (name == u"false") {
-    valueKind_ = ValueKind::False;
-    textMode_ = TextMode::Value;
-  } else if (name == u"int") {
-    StartInteger(attributes);
+  switch (TagOf(localName)) {
+    case Tag::PropList:
+      OpenList();
+      break;
+    case Tag::Key:
+      textMode_ = TextMode::Key;
+      break;
+    case Tag::Array:
+      inArray_ = true;
+      break;
+    case Tag::String:
+      StartValue(ValueKind::String);
+      break;
+    case Tag::UString:
+      StartValue(ValueKind::UString);
+      break;
+    case Tag::True:
+      StartValue(ValueKind::True);
+      break;
+    case Tag::False:
+      StartValue(ValueKind::False);
+      break;
+    case Tag::Int:
+      StartInteger(attributes);
+      break;
+    case Tag::Other:
+      break;
   }
 }
 
 void PropListXMLHandler::endElement(CQURString&, CQURString& localName, CQURString&) {
-  const std::u16string_view name = TextOf(localName);
-  if (name == u"prop.list") {
-    CloseList();
-  } else if (name == u"key") {
-    textMode_ = TextMode::None;
-  } else if (name == u"array") {
-    StoreArray();
-    inArray_ = false;
-    textMode_ = TextMode::None;
-  } else if (textMode_ == TextMode::Value) {
-    EndValue();
+  switch (TagOf(localName)) {
+    case Tag::PropList:
+      CloseList();
+      break;
+    case Tag::Key:
+      textMode_ = TextMode::None;
+      break;
+    case Tag::Array:
+      StoreArray();
+      inArray_ = false;
+      textMode_ = TextMode::None;
+      break;
+    default:
+      if (textMode_ == TextMode::Value) EndValue();
+      break;
   }
+}
+
+void PropListXMLHandler::StartValue(ValueKind kind) {
+  valueKind_ = kind;
+  textMode_ = TextMode::Value;
 }
 
 void PropListXMLHandler::OpenList() {
@@ -124,13 +184,12 @@ void PropListXMLHandler::StartInteger(CQURAttributes& attributes) {
   }
   if (!attributes.getValue(typeName_, typeText_) || !attributes.getValue(sizeName_, sizeText_)) return;
   if (sizeText_ == u"16") {
-    valueKind_ = ValueKind::Unsigned16;
+    StartValue(ValueKind::Unsigned16);
   } else if (typeText_ == u"signed") {
-    valueKind_ = ValueKind::Signed32;
+    StartValue(ValueKind::Signed32);
   } else {
-    valueKind_ = ValueKind::Unsigned32;
+    StartValue(ValueKind::Unsigned32);
   }
-  textMode_ = TextMode::Value;
 }
 
 void PropListXMLHandler::EndValue() {
@@ -210,23 +269,26 @@ bool PropListXMLHandler::EmptiedExistingArray() {
 void PropListXMLHandler::StoreArrayOfKind() {
   switch (valueKind_) {
     case ValueKind::String:
-      current_->SetValue(keyText_, Converted<std::string>(elementTexts_, UTF16to8));
+      current_->SetValue(keyText_, Refilled(std::get<std::list<std::string>>(arrays_), elementTexts_, UTF16to8));
       break;
     case ValueKind::UString:
       current_->SetValue(keyText_, elementTexts_);
       break;
     case ValueKind::True:
     case ValueKind::False:
-      current_->SetValue(keyText_, Converted<bool>(elementTexts_, IsTrueText));
+      current_->SetValue(keyText_, Refilled(std::get<std::list<bool>>(arrays_), elementTexts_, IsTrueText));
       break;
     case ValueKind::Unsigned16:
-      current_->SetValue(keyText_, Converted<std::uint16_t>(elementTexts_, ExtractUnsigned16));
+      current_->SetValue(keyText_,
+                         Refilled(std::get<std::list<std::uint16_t>>(arrays_), elementTexts_, ExtractUnsigned16));
       break;
     case ValueKind::Unsigned32:
-      current_->SetValue(keyText_, Converted<std::uint32_t>(elementTexts_, ExtractUnsigned32));
+      current_->SetValue(keyText_,
+                         Refilled(std::get<std::list<std::uint32_t>>(arrays_), elementTexts_, ExtractUnsigned32));
       break;
     case ValueKind::Signed32:
-      current_->SetValue(keyText_, Converted<std::int32_t>(elementTexts_, ExtractSigned32));
+      current_->SetValue(keyText_,
+                         Refilled(std::get<std::list<std::int32_t>>(arrays_), elementTexts_, ExtractSigned32));
       break;
     case ValueKind::None:
       break;

@@ -7,7 +7,10 @@
 // are elements of any other name and values met while no list is open.
 #pragma once
 
+#include <cstdint>
 #include <list>
+#include <string>
+#include <tuple>
 
 #include "UTF16String.h"
 #include "arborix/HQURContentHandlerBase.h"
@@ -32,6 +35,7 @@ class PropListXMLHandler : public HQURContentHandlerBase {
 
   void OpenList();
   void CloseList();
+  void StartValue(ValueKind kind);
   void StartInteger(CQURAttributes& attributes);
   void EndValue();
   void StoreScalar();
@@ -56,6 +60,10 @@ class PropListXMLHandler : public HQURContentHandlerBase {
   CQURString typeName_;
   CQURString sizeName_;
   std::list<UTF16String> spareTexts_;
+  // The values of the last array of each kind, whose nodes the next one reuses.
+  std::tuple<std::list<std::string>, std::list<bool>, std::list<std::uint16_t>, std::list<std::uint32_t>,
+             std::list<std::int32_t>>
+      arrays_;
 };
 
 }  // namespace arborix_internal

@@ -53,17 +53,17 @@ template class SimpleTypeArrayNode<std::uint16_t>;
 template class SimpleTypeArrayNode<std::uint32_t>;
 template class SimpleTypeArrayNode<std::int32_t>;
 
-PropListNode::PropListNode() : list(std::make_unique<PropList>()) {}
+PropListNode::PropListNode() = default;
 
 PropListNode::~PropListNode() = default;
 
-void PropListNode::AppendXML(std::string& out) const { list->AppendXML(out); }
+void PropListNode::AppendXML(std::string& out) const { list.AppendXML(out); }
 
 template <typename ElementPointer>
 void PropListArrayNode<ElementPointer>::AppendXML(std::string& out) const {
   out += "<array>";
   for (const auto& element : elements) {
-    element->AppendXML(out);
+    element.AppendXML(out);
   }
   out += "</array>\n";
 }

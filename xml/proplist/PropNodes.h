@@ -70,19 +70,19 @@ class PropListNode final : public PropNodeBase {
   PropListNode();
   ~PropListNode() override;
   void AppendXML(std::string& out) const override;
-  std::unique_ptr<PropList> list;
+  PropList list;
 };
 
-// A list value: one scalar node per element, in order, destroyed in order.
-// Written as <array>, the elements' texts, </array>. ElementPointer is a
-// pointer to one of the scalar node classes above.
+// A list value: one scalar node per element, held in the list itself, in
+// order, destroyed in order. Written as <array>, the elements' texts,
+// </array>. ElementPointer is a pointer to one of the scalar node classes above.
 template <typename ElementPointer>
 class PropListArrayNode final : public PropNodeBase {
  public:
   using Element = std::remove_pointer_t<ElementPointer>;
   using Value = std::list<typename Element::Value>;
   void AppendXML(std::string& out) const override;
-  std::list<std::unique_ptr<Element>> elements;
+  std::list<Element> elements;
 };
 
 extern template class PropListArrayNode<StringPropNode*>;
