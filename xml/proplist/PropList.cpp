@@ -60,8 +60,9 @@ bool Holds(const Entries& entries, Entries::const_iterator place, const UTF16Str
 // The node at `place` if it holds `key` and is of exactly the class Node.
 template <typename Node>
 Node* ExactAt(const Entries& entries, Entries::const_iterator place, const UTF16String& key) {
-  if (!Holds(entries, place, key) || typeid(*place->second) != typeid(Node)) return nullptr;
-  return static_cast<Node*>(place->second.get());
+  if (!Holds(entries, place, key)) return nullptr;
+  PropNodeBase& node = *place->second;
+  return typeid(node) == typeid(Node) ? static_cast<Node*>(&node) : nullptr;
 }
 
 // The node under `key` if it is of exactly the class Node, else null.
@@ -261,13 +262,14 @@ void PropList::AppendXML(std::string& out) const {
     out += "<prop.pair>\n<key>";
     arborix_internal::AppendEscaped(UTF16to8(key), out);
     out += "</key>\n";
-    if (typeid(*node) == typeid(PropListNode)) {
-      const PropList& subList = static_cast<const PropListNode&>(*node).list;
+    const PropNodeBase& value = *node;
+    if (typeid(value) == typeid(PropListNode)) {
+      const PropList& subList = static_cast<const PropListNode&>(value).list;
       out += "<prop.list>\n";
       open.push_back({&subList, subList.entries_.begin()});
       continue;
     }
-    node->AppendXML(out);
+    value.AppendXML(out);
     out += "</prop.pair>\n";
   }
 }
