@@ -42,12 +42,11 @@ class InputTranscoder {
   bool Active() const { return decoder_ != nullptr || utf16_; }
   // Converts the document's next bytes, starting with the head given to
   // Begin, into Output. False at a byte sequence that is not valid in the
-  // encoding (UTF-16: at a unit or pair cut off by the end); Output then
-  // holds the text before it, or part of that text.
+  // encoding (UTF-16: at a unit cut off by the end); Output then holds the
+  // text before it, or part of that text.
   bool Convert(std::string_view bytes, bool final);
-  // The fault of the bytes Convert stopped at. A UTF-16 unit or surrogate
-  // pair cut off by the end is a partial character, as Expat reports it
-  // reading UTF-16; bytes of any other encoding are undecodable.
+  // The fault of the bytes Convert stopped at. A UTF-16 unit cut off by the
+  // end is a partial character; bytes of any other encoding are undecodable.
   CatalogueEntry Fault() const;
   std::string_view Output() const { return utf16_ ? utf16Converter_.Output() : std::string_view(output_); }
   // Forgets the document.

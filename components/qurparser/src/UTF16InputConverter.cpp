@@ -10,15 +10,17 @@ namespace qur {
 namespace {
 
 constexpr char kNotUTF8 = static_cast<char>(0xFF);
+constexpr char kFourByteLead = static_cast<char>(0xF0);
 
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 char16_t UnitAt(const unsigned char* bytes) { return static_cast<char16_t>(bytes[0] | (bytes[1] << 8)); }
 
-// Narrows the run of ASCII units at the start of `units` (at most `count`)
-// into `out`; returns how many it took. A block of eight is stored whole, and
-// the bytes after the first other unit are left for the caller to overwrite.
+// Narrows the run of ASCII units other than U+0000 at the start of `units`
+// (at most `count`) into `out`; returns how many it took. A block of eight is
+// stored whole, and the bytes after the first other unit are left for the
+// caller to overwrite.
 std::size_t NarrowASCII(const unsigned char* units, std::size_t count, char* out) {
   std::size_t done = 0;
 #if defined(__SSE2__)
@@ -26,12 +28,14 @@ std::size_t NarrowASCII(const unsigned char* units, std::size_t count, char* out
   const __m128i notASCII = _mm_set1_epi16(static_cast<short>(0xFF80));
   for (; count - done >= 8; done += 8) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 2 * done));
-    const int ascii = _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(block, notASCII), zero));
+    const __m128i ascii16 = _mm_andnot_si128(_mm_cmpeq_epi16(block, zero),
+                                             _mm_cmpeq_epi16(_mm_and_si128(block, notASCII), zero));
+    const int ascii = _mm_movemask_epi8(ascii16);
     _mm_storel_epi64(reinterpret_cast<__m128i*>(out + done), _mm_packus_epi16(block, block));
     if (ascii != 0xFFFF) return done + static_cast<std::size_t>(__builtin_ctz(~static_cast<unsigned>(ascii)) / 2);
   }
 #endif
-  while (done < count && units[2 * done] < 0x80 && units[2 * done + 1] == 0) {
+  while (done < count && units[2 * done] != 0 && units[2 * done] < 0x80 && units[2 * done + 1] == 0) {
     out[done] = static_cast<char>(units[2 * done]);
     ++done;
   }
@@ -84,7 +88,7 @@ char* UTF16InputConverter::Unit(char16_t unit, char* write) {
     highSurrogate_ = unit;
     return write;
   }
-  if (IsLowSurrogate(unit)) {
+  if (IsLowSurrogate(unit) || unit == 0) {
     *write++ = kNotUTF8;
     return write;
   }
@@ -115,8 +119,14 @@ bool UTF16InputConverter::Convert(std::string_view bytes, bool final) {
     left -= 2;
   }
   if (left == 1) carriedByte_ = in[0];
+  if (final && highSurrogate_ != 0) {
+    // Half of a pair cut off by the end: the first byte of a four-byte form,
+    // with nothing after it, is where Expat reports a partial character.
+    *write++ = kFourByteLead;
+    highSurrogate_ = 0;
+  }
   size_ = static_cast<std::size_t>(write - output_.get());
-  return !final || (highSurrogate_ == 0 && carriedByte_ < 0);
+  return !final || carriedByte_ < 0;
 }
 
 void UTF16InputConverter::Reset() {

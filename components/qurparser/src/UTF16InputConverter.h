@@ -3,8 +3,13 @@
 // cut between two blocks is carried to the next one.
 //
 // Conversion keeps what Expat reports reading UTF-16 itself: each unpaired
-// surrogate becomes the byte 0xFF, which is no part of UTF-8, so Expat stops
-// there with "not well-formed (invalid token)" at the same line and column.
+// surrogate, and U+0000 (which Expat reads differently in UTF-8), becomes the
+// byte 0xFF, which is no part of UTF-8, so Expat stops there with "not
+// well-formed (invalid token)" at the same line and column; a high surrogate
+// that ends the document becomes a lone lead byte, a partial character there.
+// Expat reads Latin-1 letters in markup by a table of its own in UTF-16: the
+// names it then accepts with U+00AA, U+00B5 or U+00BA are refused in UTF-8,
+// as XML refuses them.
 #pragma once
 
 #include <cstddef>
@@ -16,8 +21,7 @@ namespace qur {
 class UTF16InputConverter {
  public:
   // Converts `bytes` into Output. False when `final` and the bytes end in
-  // the middle of a unit or after a high surrogate; Output then holds the
-  // text before it.
+  // the middle of a unit; Output then holds the text before it.
   bool Convert(std::string_view bytes, bool final);  // throws std::bad_alloc
   std::string_view Output() const { return {output_.get(), size_}; }
   // Forgets the document.

@@ -80,6 +80,8 @@ TEST_F(UTF16Input, BadUTF16IsReportedAtTheBadUnitWhateverTheSizeOfTheReads) {
       {u"<a b='\xD800'/>", "", invalid + "1, column 7"},
       {u"<a><!--\xDBFF--></a>", "", invalid + "1, column 8"},
       {u"<a\xDC00/>", "", invalid + "1, column 3"},
+      {std::u16string(u"<a>\0</a>", 8), "", invalid + "1, column 4"},
+      {u"<a\xD800", "", partial + "1, column 1"},
       {u"<a/>\xD800", "", partial + "1, column 5"},
       {u"<a/>", "x", partial + "1, column 5"},
       {u"<a>", "x", partial + "1, column 4"},
@@ -90,6 +92,15 @@ TEST_F(UTF16Input, BadUTF16IsReportedAtTheBadUnitWhateverTheSizeOfTheReads) {
       EXPECT_EQ(Fault(UTF16Bytes(c.text) + c.tail, readSize), c.fault) << "reads of " << readSize << " bytes";
     }
   }
+}
+
+// Expat reading UTF-16 itself would take these three for name characters.
+TEST_F(UTF16Input, NamesAreJudgedAsInUTF8) {
+  for (const std::u16string name : {u"\u00e9t\u00e9", u"a\u00b7b", u"\u00aa", u"\u00b5m", u"\u00ba"}) {
+    const std::u16string text = u"<" + name + u"/>";
+    EXPECT_EQ(Fault(UTF16Bytes(text), SIZE_MAX), Fault(UTF8(text), SIZE_MAX));
+  }
+  EXPECT_EQ(Fault(UTF16Bytes(u"<\u00b5m/>"), SIZE_MAX), "13: not well-formed (invalid token) at line 1, column 2");
 }
 
 }  // namespace
