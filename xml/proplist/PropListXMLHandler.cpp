@@ -13,8 +13,7 @@ namespace {
 
 // Fills `values` with the converted texts, in the nodes it already has where it can.
 template <typename Element, typename Convert>
-const std::list<Element>& Refilled(std::list<Element>& values, const std::list<UTF16String>& texts,
-                                   Convert convert) {
+const std::list<Element>& Refilled(std::list<Element>& values, const std::list<UTF16String>& texts, Convert convert) {
   auto value = values.begin();
   for (const UTF16String& text : texts) {
     if (value == values.end()) value = values.emplace(value);
@@ -42,31 +41,23 @@ bool Spells(const char16_t* units, std::u16string_view name) {
   return *units == u'\0';
 }
 
+struct Spelling {
+  std::u16string_view name;
+  Tag tag;
+};
+// No two of these names share their first unit.
+constexpr Spelling kSpellings[] = {{u"prop.list", Tag::PropList}, {u"key", Tag::Key},         {u"array", Tag::Array},
+                                   {u"string", Tag::String},      {u"ustring", Tag::UString}, {u"true", Tag::True},
+                                   {u"false", Tag::False},        {u"int", Tag::Int}};
+
 // The tag an element name stands for: its first unit tells which name to compare with.
 Tag TagOf(CQURString& name) {
   const char16_t* units = name.w_str();
   if (units == nullptr) return Tag::Other;
-  const auto tagIf = [units](std::u16string_view spelling, Tag tag) { return Spells(units, spelling) ? tag : Tag::Other; };
-  switch (units[0]) {
-    case u'p':
-      return tagIf(u"prop.list", Tag::PropList);
-    case u'k':
-      return tagIf(u"key", Tag::Key);
-    case u'a':
-      return tagIf(u"array", Tag::Array);
-    case u's':
-      return tagIf(u"string", Tag::String);
-    case u'u':
-      return tagIf(u"ustring", Tag::UString);
-    case u't':
-      return tagIf(u"true", Tag::True);
-    case u'f':
-      return tagIf(u"false", Tag::False);
-    case u'i':
-      return tagIf(u"int", Tag::Int);
-    default:
-      return Tag::Other;
+  for (const Spelling& spelling : kSpellings) {
+    if (spelling.name[0] == units[0]) return Spells(units, spelling.name) ? spelling.tag : Tag::Other;
   }
+  return Tag::Other;
 }
 
 // The string's text seen in place; empty when it has none.
@@ -103,8 +94,7 @@ void PropListXMLHandler::characters(CQURString& text) {
   }
 }
 
-void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURString&,
-                                      CQURAttributes& attributes) {
+void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURString&, CQURAttributes& attributes) {
   switch (TagOf(localName)) {
     case Tag::PropList:
       OpenList();
@@ -259,9 +249,8 @@ void PropListXMLHandler::StoreArray() {
 // The file does not say of what an empty array was: an array the key already
 // holds keeps its element type, so that loading over defaults empties it.
 bool PropListXMLHandler::EmptiedExistingArray() {
-  return EmptyExistingArray<std::string>(*current_, keyText_) ||
-         EmptyExistingArray<UTF16String>(*current_, keyText_) || EmptyExistingArray<bool>(*current_, keyText_) ||
-         EmptyExistingArray<std::uint16_t>(*current_, keyText_) ||
+  return EmptyExistingArray<std::string>(*current_, keyText_) || EmptyExistingArray<UTF16String>(*current_, keyText_) ||
+         EmptyExistingArray<bool>(*current_, keyText_) || EmptyExistingArray<std::uint16_t>(*current_, keyText_) ||
          EmptyExistingArray<std::uint32_t>(*current_, keyText_) ||
          EmptyExistingArray<std::int32_t>(*current_, keyText_);
 }
