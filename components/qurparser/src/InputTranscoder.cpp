@@ -41,8 +41,8 @@ InputTranscoder::Start InputTranscoder::Begin(std::string_view head, bool final)
   return Start::Transcode;
 }
 
-bool InputTranscoder::Convert(std::string_view bytes, bool final) {
-  if (utf16_) return utf16Converter_.Convert(bytes, final);
+bool InputTranscoder::Convert(std::string_view bytes, bool final, char* destination) {
+  if (utf16_) return utf16Converter_.Convert(bytes, final, destination);
   output_.clear();
   return decoder_->Decode(bytes, final, output_);
 }

@@ -44,7 +44,9 @@ class InputTranscoder {
   // Begin, into Output. False at a byte sequence that is not valid in the
   // encoding (UTF-16: at a unit cut off by the end); Output then holds the
   // text before it, or part of that text.
-  bool Convert(std::string_view bytes, bool final);
+  // UTF-16 text is written at `destination` when it is given, which has room
+  // for three bytes for every two given, and nine more.
+  bool Convert(std::string_view bytes, bool final, char* destination = nullptr);
   // The fault of the bytes Convert stopped at. A UTF-16 unit cut off by the
   // end is a partial character; bytes of any other encoding are undecodable.
   CatalogueEntry Fault() const;

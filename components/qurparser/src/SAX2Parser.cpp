@@ -208,11 +208,15 @@ KORErrorHandle SAX2Parser::FeedGathered(std::string_view first, bool& more) {
       continue;
     }
     try {
-      undecodable = !transcoder_.Convert({reinterpret_cast<const char*>(target), count}, final);
+      undecodable = !transcoder_.Convert({reinterpret_cast<const char*>(target), count}, final, room + size);
     } catch (const std::bad_alloc&) {
       return Finish(OutOfMemory());
     }
     const std::string_view converted = transcoder_.Output();
+    if (converted.data() == room + size) {
+      size += converted.size();
+      continue;
+    }
     if (converted.size() > ReadWindow::kSize - size) {
       // Rarely, more text than the window has left: the gathered text goes first.
       const bool last = final && !undecodable;

@@ -63,14 +63,15 @@ char* AppendCodePoint(char32_t c, char* write) {
 
 }  // namespace
 
-// Three bytes per unit at most: a pair of units makes four.
-char* UTF16InputConverter::Room(std::size_t units) {
-  const std::size_t needed = 3 * units + 3;
+std::size_t UTF16InputConverter::MostOutput(std::size_t bytes) { return 3 * (bytes / 2 + 2) + 3; }
+
+char* UTF16InputConverter::Room(std::size_t bytes) {
+  const std::size_t needed = MostOutput(bytes);
   if (needed > capacity_) {
-    output_ = std::make_unique_for_overwrite<char[]>(needed);
+    storage_ = std::make_unique_for_overwrite<char[]>(needed);
     capacity_ = needed;
   }
-  return output_.get();
+  return storage_.get();
 }
 
 // Writes one unit, or the pair it completes.
@@ -95,10 +96,11 @@ char* UTF16InputConverter::Unit(char16_t unit, char* write) {
   return AppendCodePoint(unit, write);
 }
 
-bool UTF16InputConverter::Convert(std::string_view bytes, bool final) {
+bool UTF16InputConverter::Convert(std::string_view bytes, bool final, char* destination) {
   auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t left = bytes.size();
-  char* write = Room(left / 2 + 2);
+  char* const start = destination != nullptr ? destination : Room(left);
+  char* write = start;
   if (carriedByte_ >= 0 && left > 0) {
     const unsigned char joined[2] = {static_cast<unsigned char>(carriedByte_), in[0]};
     carriedByte_ = -1;
@@ -114,9 +116,16 @@ bool UTF16InputConverter::Convert(std::string_view bytes, bool final) {
       write += ascii;
       if (left < 2) break;
     }
-    write = Unit(UnitAt(in), write);
+    const char16_t unit = UnitAt(in);
     in += 2;
     left -= 2;
+    if (highSurrogate_ == 0 && unit >= 0x80 && unit < 0x800) {
+      // Latin, Greek, Cyrillic, Hebrew, Arabic: two bytes, nothing to check.
+      *write++ = static_cast<char>(0xC0 | (unit >> 6));
+      *write++ = static_cast<char>(0x80 | (unit & 0x3F));
+    } else {
+      write = Unit(unit, write);
+    }
   }
   if (left == 1) carriedByte_ = in[0];
   if (final && highSurrogate_ != 0) {
@@ -125,12 +134,12 @@ bool UTF16InputConverter::Convert(std::string_view bytes, bool final) {
     *write++ = kFourByteLead;
     highSurrogate_ = 0;
   }
-  size_ = static_cast<std::size_t>(write - output_.get());
+  output_ = {start, static_cast<std::size_t>(write - start)};
   return !final || carriedByte_ < 0;
 }
 
 void UTF16InputConverter::Reset() {
-  size_ = 0;
+  output_ = {};
   highSurrogate_ = 0;
   carriedByte_ = -1;
 }

@@ -20,20 +20,24 @@ namespace qur {
 
 class UTF16InputConverter {
  public:
-  // Converts `bytes` into Output. False when `final` and the bytes end in
-  // the middle of a unit; Output then holds the text before it.
-  bool Convert(std::string_view bytes, bool final);  // throws std::bad_alloc
-  std::string_view Output() const { return {output_.get(), size_}; }
+  // The most text Convert makes of `bytes` bytes.
+  static std::size_t MostOutput(std::size_t bytes);
+  // Converts `bytes` into Output: written at `destination`, which has room
+  // for MostOutput of them, or into storage of its own. False when `final`
+  // and the bytes end in the middle of a unit; Output then holds the text
+  // before it.
+  bool Convert(std::string_view bytes, bool final, char* destination = nullptr);  // throws std::bad_alloc
+  std::string_view Output() const { return output_; }
   // Forgets the document.
   void Reset();
 
  private:
-  char* Room(std::size_t units);  // throws std::bad_alloc
+  char* Room(std::size_t bytes);  // throws std::bad_alloc
   char* Unit(char16_t unit, char* write);
 
-  std::unique_ptr<char[]> output_;
+  std::unique_ptr<char[]> storage_;
   std::size_t capacity_ = 0;
-  std::size_t size_ = 0;
+  std::string_view output_;
   char16_t highSurrogate_ = 0;  // a high surrogate that ended the last block
   int carriedByte_ = -1;        // the odd byte that ended the last block
 };
