@@ -50,7 +50,8 @@ class BytesStream : public HQURBinInputStreamBase {
   std::size_t position_ = 0;
 };
 
-// The events of a parse as UTF-8 lines; text between two pieces of markup is one event.
+// The events of a parse as UTF-8 lines. Expat's pieces of text are joined up
+// to the next piece of markup, comments and CDATA boundaries included.
 class Transcript {
  public:
   void Text(const std::string& text) { text_ += text; }
@@ -86,7 +87,8 @@ class RecordingHandler : public HQURContentHandlerBase {
   void endElement(CQURString&, CQURString& localName, CQURString&) override {
     transcript_.Event("end " + UTF16to8(localName.GetText()));
   }
-  void characters(CQURString& text) override { transcript_.Text(UTF16to8(text.GetText())); }
+  // The parser delivers the text between two pieces of markup in one call.
+  void characters(CQURString& text) override { transcript_.Event("text " + UTF16to8(text.GetText())); }
   void processingInstruction(CQURString& target, CQURString& data) override {
     transcript_.Event("pi " + UTF16to8(target.GetText()) + " " + UTF16to8(data.GetText()));
   }
