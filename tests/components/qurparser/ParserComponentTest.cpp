@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "KOR.h"
@@ -166,6 +167,77 @@ TEST_F(ParserComponent, OnlySAX2ParsersCanBeMade) {
   EXPECT_EQ(parser, nullptr);
   ReleaseError(refused);
   ASSERT_EQ(create(kQURSAX2ParserKind, &parser), nullptr);
+  Release(parser);
+}
+
+// A document of many blocks, served in reads of at most what is asked.
+struct SteppedDocument {
+  static inline std::string bytes;
+  static inline std::size_t position = 0;
+  static inline int reads = 0;
+  static inline int elements = 0;
+
+  static KORErrorHandle Read(KORContainer, unsigned char* buffer, std::uint32_t maximum, std::uint32_t* count) {
+    ++reads;
+    *count = static_cast<std::uint32_t>(std::min<std::size_t>(maximum, bytes.size() - position));
+    std::copy_n(bytes.data() + position, *count, buffer);
+    position += *count;
+    return nullptr;
+  }
+  static KORErrorHandle Start(KORContainer, KORContainer, KORContainer, KORContainer, KORContainer) {
+    ++elements;
+    return nullptr;
+  }
+  static void Forget(void*) {}
+};
+
+TEST_F(ParserComponent, AParseFedStepByStepReadsOneBlockPerStepAndAParseRunToItsEndReadsTheSame) {
+  using P = _t_ZQURSAX2ParserInterface;
+  constexpr int kElements = 20000;
+  SteppedDocument::bytes = "<r>";
+  for (int i = 0; i < kElements; ++i) SteppedDocument::bytes += "<e>some text</e>";
+  SteppedDocument::bytes += "</r>";
+  const int blocks = static_cast<int>((SteppedDocument::bytes.size() + 65535) / 65536);
+  ASSERT_GT(blocks, 3);
+
+  KORContainer parser = nullptr;
+  ASSERT_EQ(reinterpret_cast<QURNewSAX2ParserProc>(
+                Find(kQURNewSAX2ParserInterface, kQURNewSAX2ParserMethods[kQURNewSAX2Parser]))(kQURSAX2ParserKind,
+                                                                                              &parser),
+            nullptr);
+  static const QURReleaseTable forget{&SteppedDocument::Forget};
+  static const QURContentHandlerCallbacks content = [] {
+    QURContentHandlerCallbacks callbacks{};
+    callbacks.startElement = &SteppedDocument::Start;
+    return callbacks;
+  }();
+  static const QURBinInputStreamCallbacks stream = [] {
+    QURBinInputStreamCallbacks callbacks{};
+    callbacks.readBytes = &SteppedDocument::Read;
+    return callbacks;
+  }();
+  static int handler = 0;
+  static int source = 0;
+  ASSERT_EQ((Method<P, P::A_setContentHandlerProc>(P::A_setContentHandler)(parser, &handler, &forget, &content)),
+            nullptr);
+
+  char more = 0;
+  ASSERT_EQ((Method<P, P::A_parseFirstProc>(P::A_parseFirst)(parser, &source, 0, 0, &forget, &stream, &more)), nullptr);
+  int steps = 1;
+  while (more == 'T') {
+    ASSERT_EQ((Method<P, P::parseNextProc>(P::parseNext)(parser, &more)), nullptr);
+    ++steps;
+  }
+  EXPECT_EQ(steps, blocks + 1) << "a step for each block, and one that reads the end";
+  EXPECT_EQ(SteppedDocument::reads, steps);
+  EXPECT_EQ(SteppedDocument::elements, kElements + 1);
+
+  SteppedDocument::position = 0;
+  SteppedDocument::reads = 0;
+  SteppedDocument::elements = 0;
+  ASSERT_EQ((Method<P, P::A_parseProc>(P::A_parse)(parser, &source, 0, 0, &forget, &stream)), nullptr);
+  EXPECT_EQ(SteppedDocument::reads, blocks + 1);
+  EXPECT_EQ(SteppedDocument::elements, kElements + 1);
   Release(parser);
 }
 
