@@ -1,6 +1,6 @@
 #include "UTF16InputConverter.h"
 
-#include <cstring>
+#include "platform/UnicodeTranscoding.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -42,25 +42,6 @@ std::size_t NarrowASCII(const unsigned char* units, std::size_t count, char* out
   return done;
 }
 
-char* AppendCodePoint(char32_t c, char* write) {
-  if (c < 0x80) {
-    *write++ = static_cast<char>(c);
-  } else if (c < 0x800) {
-    *write++ = static_cast<char>(0xC0 | (c >> 6));
-    *write++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    *write++ = static_cast<char>(0xE0 | (c >> 12));
-    *write++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *write++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    *write++ = static_cast<char>(0xF0 | (c >> 18));
-    *write++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    *write++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *write++ = static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return write;
-}
-
 }  // namespace
 
 std::size_t UTF16InputConverter::MostOutput(std::size_t bytes) { return 3 * (bytes / 2 + 2) + 3; }
@@ -77,7 +58,7 @@ char* UTF16InputConverter::Room(std::size_t bytes) {
 // Writes one unit, or the pair it completes.
 char* UTF16InputConverter::Unit(char16_t unit, char* write) {
   if (highSurrogate_ != 0 && IsLowSurrogate(unit)) {
-    write = AppendCodePoint(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00), write);
+    write = platform::WriteUTF8(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00), write);
     highSurrogate_ = 0;
     return write;
   }
@@ -93,7 +74,7 @@ char* UTF16InputConverter::Unit(char16_t unit, char* write) {
     *write++ = kNotUTF8;
     return write;
   }
-  return AppendCodePoint(unit, write);
+  return platform::WriteUTF8(unit, write);
 }
 
 bool UTF16InputConverter::Convert(std::string_view bytes, bool final, char* destination) {
@@ -121,8 +102,7 @@ bool UTF16InputConverter::Convert(std::string_view bytes, bool final, char* dest
     left -= 2;
     if (highSurrogate_ == 0 && unit >= 0x80 && unit < 0x800) {
       // Latin, Greek, Cyrillic, Hebrew, Arabic: two bytes, nothing to check.
-      *write++ = static_cast<char>(0xC0 | (unit >> 6));
-      *write++ = static_cast<char>(0x80 | (unit & 0x3F));
+      write = platform::WriteUTF8(unit, write);
     } else {
       write = Unit(unit, write);
     }

@@ -6,6 +6,7 @@
 
 #include "ParserTestSupport.h"
 #include "arborix/CKORError.h"
+#include "arborix/UTFConversion.h"
 #include "arborix/XMLEntryExit.h"
 
 namespace {
@@ -20,26 +21,6 @@ class UTF16Input : public ::testing::Test {
 
 // The reads that cut a document at every byte, in every other place, and not at all.
 const std::size_t kReadSizes[] = {1, 2, 3, 5, 17, SIZE_MAX};
-
-std::string UTF8(const std::u16string& text) {
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    if (c < 0x80) {
-      bytes += static_cast<char>(c);
-    } else if (c < 0x800) {
-      bytes += {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
-      bytes += {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
-                static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-      bytes += {static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
-                static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-  }
-  return bytes;
-}
 
 // "ID: message" of the fault a parse of `bytes` ends with, or "" when it ends normally.
 std::string Fault(const std::string& bytes, std::size_t readSize) {
@@ -56,7 +37,7 @@ TEST_F(UTF16Input, TextArrivesAsTheSameTextInUTF8WhateverTheSizeOfTheReads) {
   const std::u16string text =
       u" \n<r long-attribute-name='\u00e9t\u00e9 \u20ac'>plain ASCII runs longer than a block of eight units "
       u"\u00e4\u00f6\u00fc \u0416\u0436 \u4e2d\u6587 \U0001F600\U00010348 end<\u00e9l\u00e9ment/></r>\n";
-  const auto expected = Events(UTF8(text));
+  const auto expected = Events(UTF16to8(text));
   ASSERT_EQ(expected.size(), 7u);
   for (const std::size_t readSize : kReadSizes) {
     EXPECT_EQ(Events(UTF16Bytes(text), readSize), expected) << "reads of " << readSize;
@@ -98,7 +79,7 @@ TEST_F(UTF16Input, BadUTF16IsReportedAtTheBadUnitWhateverTheSizeOfTheReads) {
 TEST_F(UTF16Input, NamesAreJudgedAsInUTF8) {
   for (const std::u16string name : {u"\u00e9t\u00e9", u"a\u00b7b", u"\u00aa", u"\u00b5m", u"\u00ba"}) {
     const std::u16string text = u"<" + name + u"/>";
-    EXPECT_EQ(Fault(UTF16Bytes(text), SIZE_MAX), Fault(UTF8(text), SIZE_MAX));
+    EXPECT_EQ(Fault(UTF16Bytes(text), SIZE_MAX), Fault(UTF16to8(text), SIZE_MAX));
   }
   EXPECT_EQ(Fault(UTF16Bytes(u"<\u00b5m/>"), SIZE_MAX), "13: not well-formed (invalid token) at line 1, column 2");
 }
