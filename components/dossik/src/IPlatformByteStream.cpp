@@ -26,6 +26,9 @@ IPlatformByteStream::IPlatformByteStream(const File& file) : impl_(std::make_uni
   if (std::filesystem::is_directory(impl_->path, error)) throw SystemFileError("open", impl_->path, EISDIR);
   impl_->file = dossik_internal::OpenForReading(impl_->path);
   if (impl_->file == nullptr) throw SystemFileError("open", impl_->path, errno);
+  // Buffering is the buffered stream's job: reads go straight to the file,
+  // and no stdio buffer is allocated for them.
+  std::setvbuf(impl_->file, nullptr, _IONBF, 0);
   const std::uintmax_t size = std::filesystem::file_size(impl_->path, error);
   if (error) throw SystemFileError("open", impl_->path, error);
   if (size > std::numeric_limits<std::uint32_t>::max()) throw SystemFileError("open", impl_->path, EFBIG);

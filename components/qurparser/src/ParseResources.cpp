@@ -9,16 +9,25 @@ namespace {
 // A parser that held more than this at once is not kept.
 constexpr std::size_t kLargestKeptBuffer = ReadWindow::kSize + 2 * ReadBlock::kSize;
 
-std::atomic<unsigned char*> waitingBlock{nullptr};
 std::atomic<XML_Parser> waitingParser{nullptr};
+constinit WaitingMemory blockMemory{ReadBlock::kSize};
 
 }  // namespace
 
-ReadBlock::ReadBlock() : bytes_(waitingBlock.exchange(nullptr)) {
-  if (bytes_ == nullptr) bytes_ = new unsigned char[kSize];
+void* WaitingMemory::Take() noexcept {
+  if (void* memory = waiting_.exchange(nullptr)) return memory;
+  return ::operator new(size_, std::nothrow);
 }
 
-ReadBlock::~ReadBlock() { delete[] waitingBlock.exchange(bytes_); }
+void WaitingMemory::GiveBack(void* memory) noexcept {
+  if (memory != nullptr) ::operator delete(waiting_.exchange(memory));
+}
+
+ReadBlock::ReadBlock() : bytes_(static_cast<unsigned char*>(blockMemory.Take())) {
+  if (bytes_ == nullptr) throw std::bad_alloc();
+}
+
+ReadBlock::~ReadBlock() { blockMemory.GiveBack(bytes_); }
 
 XML_Parser TakeExpatParser(const char* encoding) {
   if (XML_Parser parser = waitingParser.exchange(nullptr)) {

@@ -1,15 +1,38 @@
-// The costly parts of a parse, kept from one parse to the next: the block
-// that stream reads land in and an Expat parser, reset for the next document.
-// One of each waits between parses; taking and giving back are atomic
-// exchanges, so parses on several threads still each get their own.
+// The costly parts of a parse, kept from one parse to the next: the memory
+// of the parser object, the block that stream reads land in and an Expat
+// parser, reset for the next document. One of each waits between parses;
+// taking and giving back are atomic exchanges, so parses on several threads
+// still each get their own.
 #pragma once
 
 #include <expat.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
 namespace qur {
+
+// A block of memory of one size, of which one waits to be taken again. Reusing
+// it keeps a parse from asking the heap for a large block just after a large
+// structure was freed: glibc's allocator would first merge every small chunk
+// freed before (malloc_consolidate), which can cost more than the parse.
+class WaitingMemory {
+ public:
+  explicit constexpr WaitingMemory(std::size_t size) : size_(size) {}
+  WaitingMemory(const WaitingMemory&) = delete;
+  WaitingMemory& operator=(const WaitingMemory&) = delete;
+
+  std::size_t size() const { return size_; }
+  // The waiting block, or a new one; null when out of memory.
+  void* Take() noexcept;
+  // Makes `memory` (from Take; null is ignored) the waiting block.
+  void GiveBack(void* memory) noexcept;
+
+ private:
+  std::size_t size_;
+  std::atomic<void*> waiting_{nullptr};
+};
 
 // The block a parse reads its stream into; taken from the waiting one when
 // there is one, handed back to wait for the next parse when destroyed.

@@ -17,7 +17,17 @@ namespace {
 
 SAX2Parser& Self(void* userData) { return *static_cast<SAX2Parser*>(userData); }
 
+constinit WaitingMemory parserMemory{sizeof(SAX2Parser)};
+
 }  // namespace
+
+void* SAX2Parser::operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return size == parserMemory.size() ? parserMemory.Take() : nullptr;
+}
+
+void SAX2Parser::operator delete(void* memory) noexcept { parserMemory.GiveBack(memory); }
+
+void SAX2Parser::operator delete(void* memory, const std::nothrow_t&) noexcept { parserMemory.GiveBack(memory); }
 
 SAX2Parser::SAX2Parser() = default;
 

@@ -9,7 +9,9 @@
 #include <expat.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -25,14 +27,20 @@
 
 namespace qur {
 
-class SAX2Parser {
+class SAX2Parser final {
  public:
   enum class Slot { ContentHandler, DTDHandler, EntityResolver, ErrorHandler, Transcoder };
 
-  SAX2Parser();
+  SAX2Parser();  // throws std::bad_alloc
   SAX2Parser(const SAX2Parser&) = delete;
   SAX2Parser& operator=(const SAX2Parser&) = delete;
   ~SAX2Parser();
+
+  // A parser is made in the memory of the last one destroyed (WaitingMemory);
+  // null when out of memory.
+  static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+  static void operator delete(void* memory) noexcept;
+  static void operator delete(void* memory, const std::nothrow_t&) noexcept;
 
   // Keeps a reference to `object` (null clears the slot); refused during a parse.
   KORErrorHandle Register(Slot slot, KORContainer object, const void* callbacks);

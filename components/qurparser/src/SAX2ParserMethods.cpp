@@ -27,7 +27,12 @@ KORErrorHandle NewParser(std::int32_t kind, KORContainer* result) {
   if (result == nullptr) return InvalidParser();
   *result = nullptr;
   if (kind != kQURSAX2ParserKind) return InterfaceError("QUR: only SAX2 parsers (kind 2) exist", kUnsupportedID);
-  SAX2Parser* parser = new (std::nothrow) SAX2Parser;
+  SAX2Parser* parser = nullptr;
+  try {
+    parser = new (std::nothrow) SAX2Parser;
+  } catch (const std::bad_alloc&) {
+    // The read block could not be had; the parser's memory went back already.
+  }
   if (parser == nullptr) return OutOfMemory();
   return WrapObject(Interface::kKind.signature, parser, &DestroyParser, result);
 }

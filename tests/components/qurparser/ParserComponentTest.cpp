@@ -170,6 +170,37 @@ TEST_F(ParserComponent, OnlySAX2ParsersCanBeMade) {
   Release(parser);
 }
 
+// A released parser's memory is where the next one is made: it must start
+// afresh, without the handler registered on the one before.
+TEST_F(ParserComponent, AParserMadeAfterAnotherWasReleasedHasNoneOfItsHandlers) {
+  using P = _t_ZQURSAX2ParserInterface;
+  auto create =
+      reinterpret_cast<QURNewSAX2ParserProc>(Find(kQURNewSAX2ParserInterface, kQURNewSAX2ParserMethods[kQURNewSAX2Parser]));
+  static const QURReleaseTable keep{[](void*) {}};
+  static const QURContentHandlerCallbacks content{};
+  static int handler = 0;
+  KORContainer first = nullptr;
+  ASSERT_EQ(create(kQURSAX2ParserKind, &first), nullptr);
+  ASSERT_EQ((Method<P, P::A_setContentHandlerProc>(P::A_setContentHandler)(first, &handler, &keep, &content)), nullptr);
+  const auto contentHandlerOf = [](KORContainer parser) {
+    KORContainer registered = nullptr;
+    EXPECT_EQ((Method<P, P::getObjectProc>(P::getContentHandler)(parser, &registered)), nullptr);
+    if (registered != nullptr) Release(registered);
+    return registered;
+  };
+  ASSERT_NE(contentHandlerOf(first), nullptr);
+  Release(first);
+
+  KORContainer second = nullptr;
+  KORContainer third = nullptr;
+  ASSERT_EQ(create(kQURSAX2ParserKind, &second), nullptr);
+  ASSERT_EQ(create(kQURSAX2ParserKind, &third), nullptr);
+  EXPECT_EQ(contentHandlerOf(second), nullptr);
+  EXPECT_EQ(contentHandlerOf(third), nullptr);
+  Release(second);
+  Release(third);
+}
+
 // A document of many blocks, served in reads of at most what is asked.
 struct SteppedDocument {
   static inline std::string bytes;
