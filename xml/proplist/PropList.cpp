@@ -277,18 +277,19 @@ void PropList::AppendXML(std::string& out) const {
 void PropList::DestroyEntries() {
   // The entries of a sub-list are moved here before its node is destroyed,
   // so that every sub-list dies empty. Moving map nodes allocates nothing,
-  // which a destructor relies on.
+  // which a destructor relies on. Entries are erased one by one in key order,
+  // the order a load made them: the heap gets the keys' blocks back in that
+  // order too, and hands them out again without scattering the next list.
   std::multimap<UTF16String, std::unique_ptr<PropNodeBase>> doomed;
   auto takeSubListEntries = [&doomed](PropNodeBase& node) {
     if (typeid(node) == typeid(PropListNode)) {
       doomed.merge(static_cast<PropListNode&>(node).list.entries_);
     }
   };
-  for (auto& [key, node] : entries_) {
-    takeSubListEntries(*node);
-    node.reset();
+  for (auto entry = entries_.begin(); entry != entries_.end();) {
+    takeSubListEntries(*entry->second);
+    entry = entries_.erase(entry);
   }
-  entries_.clear();
   while (!doomed.empty()) {
     auto entry = doomed.extract(doomed.begin());
     takeSubListEntries(*entry.mapped());
