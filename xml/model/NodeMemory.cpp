@@ -71,7 +71,28 @@ std::array<SizePool, ClassOf(kLargestPooled) + 1>& Pools() {
   return pools;
 }
 
+// Blocks aligned beyond what node memory guarantees come from the heap.
+class NodeResource final : public std::pmr::memory_resource {
+  void* do_allocate(std::size_t bytes, std::size_t alignment) override {
+    if (alignment > kGrain) return ::operator new(bytes, std::align_val_t(alignment));
+    return AllocateNodeMemory(bytes);
+  }
+  void do_deallocate(void* block, std::size_t bytes, std::size_t alignment) override {
+    if (alignment > kGrain) {
+      ::operator delete(block, std::align_val_t(alignment));
+    } else {
+      FreeNodeMemory(block, bytes);
+    }
+  }
+  bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
+};
+
 }  // namespace
+
+std::pmr::memory_resource* NodeMemoryResource() {
+  static auto& resource = *new NodeResource;
+  return &resource;
+}
 
 void* AllocateNodeMemory(std::size_t size) {
   if (size == 0 || size > kLargestPooled) return ::operator new(size);

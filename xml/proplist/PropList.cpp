@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "arborix/UTFConversion.h"
+#include "model/NodeMemory.h"
 #include "proplist/DoubleText.h"
 #include "proplist/PropNodes.h"
 #include "text/ReservedCharacterEscaping.h"
 
 namespace {
 
-using Entries = std::map<UTF16String, std::unique_ptr<PropNodeBase>>;
+using Entries = std::pmr::map<UTF16String, std::unique_ptr<PropNodeBase>>;
 
 // The node class that holds values of type Value.
 template <typename Value>
@@ -120,7 +121,7 @@ void WriteScalar(Entries& entries, const UTF16String& key, const Value& value) {
 template <typename Value>
 void WriteList(Entries& entries, const UTF16String& key, const std::list<Value>& value) {
   using Node = typename NodeClass<std::list<Value>>::type;
-  decltype(Node::elements) elements;
+  decltype(Node::elements) elements(arborix_internal::NodeMemoryResource());
   for (const Value& item : value) {
     elements.emplace_back().value = item;
   }
@@ -136,7 +137,7 @@ void WriteList(Entries& entries, const UTF16String& key, const std::list<Value>&
 
 }  // namespace
 
-PropList::PropList() = default;
+PropList::PropList() : entries_(arborix_internal::NodeMemoryResource()) {}
 
 PropList::~PropList() { DestroyEntries(); }
 
@@ -280,7 +281,7 @@ void PropList::DestroyEntries() {
   // which a destructor relies on. Entries are erased one by one in key order,
   // the order a load made them: the heap gets the keys' blocks back in that
   // order too, and hands them out again without scattering the next list.
-  std::multimap<UTF16String, std::unique_ptr<PropNodeBase>> doomed;
+  std::pmr::multimap<UTF16String, std::unique_ptr<PropNodeBase>> doomed(arborix_internal::NodeMemoryResource());
   auto takeSubListEntries = [&doomed](PropNodeBase& node) {
     if (typeid(node) == typeid(PropListNode)) {
       doomed.merge(static_cast<PropListNode&>(node).list.entries_);

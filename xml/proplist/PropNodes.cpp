@@ -23,6 +23,9 @@ constexpr std::string_view IntStartTag() {
 
 PropNodeBase::~PropNodeBase() = default;
 
+void* PropNodeBase::operator new(std::size_t size) { return arborix_internal::AllocateNodeMemory(size); }
+void PropNodeBase::operator delete(void* node, std::size_t size) noexcept { arborix_internal::FreeNodeMemory(node, size); }
+
 void PropNodeBase::AppendXML(std::string&) const {}
 
 void StringPropNode::AppendXML(std::string& out) const {

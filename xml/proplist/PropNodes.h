@@ -2,17 +2,20 @@
 // of its node: one class per scalar kind, one array class per element kind
 // (a list of scalar nodes of that kind), and PropListNode for a sub-list.
 // Every node owns what it holds. AppendXML writes the node's part of the
-// property-list file text.
+// property-list file text. Nodes, and the links of array lists, live in the
+// library's node memory, as the nodes of XML trees do.
 #pragma once
 
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <type_traits>
 
 #include "UTF16String.h"
 #include "arborix/PropList.h"
+#include "model/NodeMemory.h"
 
 class PropNodeBase {
  public:
@@ -20,6 +23,9 @@ class PropNodeBase {
   PropNodeBase(const PropNodeBase&) = delete;
   PropNodeBase& operator=(const PropNodeBase&) = delete;
   virtual ~PropNodeBase();
+  // Node memory (see NodeMemory.h); throws std::bad_alloc.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* node, std::size_t size) noexcept;
   // Appends nothing: only the concrete kinds have a text.
   virtual void AppendXML(std::string& out) const;
 };
@@ -82,7 +88,7 @@ class PropListArrayNode final : public PropNodeBase {
   using Element = std::remove_pointer_t<ElementPointer>;
   using Value = std::list<typename Element::Value>;
   void AppendXML(std::string& out) const override;
-  std::list<Element> elements;
+  std::pmr::list<Element> elements{arborix_internal::NodeMemoryResource()};
 };
 
 extern template class PropListArrayNode<StringPropNode*>;

@@ -16,6 +16,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <memory_resource>
 #include <string>
 
 #include "ArborixExport.h"
@@ -85,5 +86,7 @@ class ARBORIX_EXPORT PropList {
   // of any depth costs no stack.
   ARBORIX_NO_EXPORT void DestroyEntries();
 
-  std::map<UTF16String, std::unique_ptr<PropNodeBase>> entries_;
+  // Ordered by key. Its links come from the library's node memory, which
+  // hands a destroyed list's blocks to the next list without the heap.
+  std::pmr::map<UTF16String, std::unique_ptr<PropNodeBase>> entries_;
 };
