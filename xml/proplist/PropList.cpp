@@ -98,7 +98,7 @@ bool ReadList(const Entries& entries, const UTF16String& key, std::list<Value>& 
     return false;
   }
   for (const auto& element : node->elements) {
-    out.push_back(element.value);
+    out.emplace_back(element.value);
   }
   return true;
 }

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "arborix/UTFConversion.h"
 #include "text/ReservedCharacterEscaping.h"
+#include "text/UTF16ViewTo8.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ void StringPropNode::AppendXML(std::string& out) const {
 
 void UnicodeStringPropNode::AppendXML(std::string& out) const {
   out += "<ustring>";
-  arborix_internal::AppendEscaped(UTF16to8(value), out);
+  arborix_internal::AppendEscaped(arborix_internal::UTF16ViewTo8(value), out);
   out += "</ustring>\n";
 }
 

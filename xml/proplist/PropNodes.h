@@ -2,8 +2,8 @@
 // of its node: one class per scalar kind, one array class per element kind
 // (a list of scalar nodes of that kind), and PropListNode for a sub-list.
 // Every node owns what it holds. AppendXML writes the node's part of the
-// property-list file text. Nodes, and the links of array lists, live in the
-// library's node memory, as the nodes of XML trees do.
+// property-list file text. Nodes, the links of array lists and the texts of
+// string nodes live in the library's node memory, as the nodes of XML trees do.
 #pragma once
 
 #include <cstdint>
@@ -33,9 +33,9 @@ class PropNodeBase {
 // <string>bytes</string>, the bytes escaped and otherwise written as stored.
 class StringPropNode final : public PropNodeBase {
  public:
-  using Value = std::string;
+  using Value = std::string;  // what the list's interface reads and writes
   void AppendXML(std::string& out) const override;
-  Value value;
+  std::pmr::string value{arborix_internal::NodeMemoryResource()};
 };
 
 // <ustring>text</ustring>, the text converted to UTF-8 and escaped. Doubles
@@ -44,7 +44,7 @@ class UnicodeStringPropNode final : public PropNodeBase {
  public:
   using Value = UTF16String;
   void AppendXML(std::string& out) const override;
-  Value value;
+  std::pmr::u16string value{arborix_internal::NodeMemoryResource()};
 };
 
 // <true/> or <false/>.

@@ -2,6 +2,7 @@
 #include <new>
 
 #include "arborix/UTFConversion.h"
+#include "text/UTF16ViewTo8.h"
 
 namespace {
 
@@ -29,7 +30,9 @@ char* AppendCodePoint(std::uint32_t codePoint, char* out) {
 
 }  // namespace
 
-std::string UTF16to8(const UTF16String& utf16) {
+std::string UTF16to8(const UTF16String& utf16) { return arborix_internal::UTF16ViewTo8(utf16); }
+
+std::string arborix_internal::UTF16ViewTo8(std::u16string_view utf16) {
   std::string result;
   if (utf16.empty()) {
     return result;
