@@ -18,6 +18,11 @@ function(suite_add_shared_library name)
     VISIBILITY_INLINES_HIDDEN ON
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR})
+  # Calls between the files of one library (the client layer's small steps
+  # on every parser callback) are inlined across them.
+  if(SUITE_LINK_TIME_OPTIMIZATION_WORKS)
+    set_target_properties(${name} PROPERTIES INTERPROCEDURAL_OPTIMIZATION ON)
+  endif()
   if(WIN32)
     # Windows names a library after itself: Arborix.dll, not libArborix.dll.
     set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "")
