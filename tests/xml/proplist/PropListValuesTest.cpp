@@ -4,6 +4,8 @@
 #include <list>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "Arborix.h"
 
@@ -220,6 +222,43 @@ TEST(PropListSubLists, DeepNestingIsDestroyedWithoutExhaustingTheStack) {
   EXPECT_EQ(list->GetSubList(u"n"), nullptr);
   nestDeeply(*list);
   list.reset();
+}
+
+// Lists share the library's node memory: lists made and destroyed on several
+// threads at once must each keep exactly their own entries.
+TEST(PropListMemory, ListsBuiltOnSeveralThreadsAtOnceKeepTheirOwnEntries) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the Windows build is tested under Wine on an emulated 32-bit CPU, where any program that "
+                  "runs a second thread crashes";
+#endif
+  constexpr int kThreads = 4;
+  constexpr int kEntries = 2000;
+  std::vector<int> faults(kThreads, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([t, &faults] {
+      for (int round = 0; round < 5; ++round) {
+        PropList list;
+        for (int i = 0; i < kEntries; ++i) {
+          const UTF16String key = u"entry number " + UTF8to16(std::to_string(i));
+          list.SetValue(key, std::list<std::int32_t>{t, i, round});
+          list.NewSubList(key + u".sub")->SetValue(u"text", std::string(40, static_cast<char>('a' + t)));
+        }
+        for (int i = 0; i < kEntries; ++i) {
+          const UTF16String key = u"entry number " + UTF8to16(std::to_string(i));
+          std::list<std::int32_t> numbers;
+          std::string text;
+          const PropList* sub = list.GetSubList(key + u".sub");
+          if (!list.GetValue(key, numbers) || numbers != std::list<std::int32_t>{t, i, round} || sub == nullptr ||
+              !sub->GetValue(u"text", text) || text != std::string(40, static_cast<char>('a' + t))) {
+            ++faults[static_cast<std::size_t>(t)];
+          }
+        }
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(faults, std::vector<int>(kThreads, 0));
 }
 
 }  // namespace
