@@ -276,11 +276,15 @@ void PropList::AppendXML(std::string& out) const {
 }
 
 void PropList::DestroyEntries() {
-  // The entries of a sub-list are moved here before its node is destroyed,
-  // so that every sub-list dies empty. Moving map nodes allocates nothing,
-  // which a destructor relies on. Entries are erased one by one in key order,
-  // the order a load made them: the heap gets the keys' blocks back in that
-  // order too, and hands them out again without scattering the next list.
+  // A sub-list's entries are moved here before its node is destroyed, so that
+  // every sub-list dies empty: nesting of any depth costs no stack. Moving
+  // map nodes allocates nothing, which a destructor relies on. They are
+  // destroyed at once, while they are still in the cache, and the work list
+  // holds one sub-list's tree at a time.
+  //
+  // Entries are erased one by one in key order, the order a load made them:
+  // the heap gets the keys' blocks back in that order too, and hands them out
+  // again without scattering the next list.
   std::pmr::multimap<UTF16String, std::unique_ptr<PropNodeBase>> doomed(arborix_internal::NodeMemoryResource());
   auto takeSubListEntries = [&doomed](PropNodeBase& node) {
     if (typeid(node) == typeid(PropListNode)) {
@@ -289,10 +293,10 @@ void PropList::DestroyEntries() {
   };
   for (auto entry = entries_.begin(); entry != entries_.end();) {
     takeSubListEntries(*entry->second);
+    while (!doomed.empty()) {
+      auto inner = doomed.extract(doomed.begin());
+      takeSubListEntries(*inner.mapped());
+    }
     entry = entries_.erase(entry);
-  }
-  while (!doomed.empty()) {
-    auto entry = doomed.extract(doomed.begin());
-    takeSubListEntries(*entry.mapped());
   }
 }
