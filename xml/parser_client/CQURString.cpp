@@ -6,6 +6,7 @@
 #include "ClientLayer.h"
 #include "HolderCalls.h"
 #include "ObjectHelpers.h"
+#include "TerminatedLength.h"
 
 using namespace arborix_internal;
 using StringMethods = _t_ZQURStringInterface;
@@ -61,5 +62,5 @@ const char16_t* CQURString::w_str() {
 
 UTF16String CQURString::GetText() {
   const char16_t* text = w_str();
-  return text == nullptr ? UTF16String() : UTF16String(text);
+  return text == nullptr ? UTF16String() : UTF16String(text, TerminatedLength(text));
 }

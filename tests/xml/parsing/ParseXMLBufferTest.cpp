@@ -56,6 +56,18 @@ TEST_F(ParseXMLBufferTest, KeepsWhitespaceOnlyTextAndTextSplitByMarkup) {
   EXPECT_EQ(tree, u"a['\n  ',b,' x','y','<z>','w','v']");
 }
 
+// A text reaches the tree without its size: its length is found by its
+// terminator, one unit or a whole block at a time.
+TEST_F(ParseXMLBufferTest, TextsOfEveryLengthOverSeveralBlocksReadBackWhole) {
+  for (std::size_t length = 1; length <= 72; ++length) {
+    std::u16string text;
+    for (std::size_t i = 0; i < length; ++i) text += static_cast<char16_t>(u'a' + i % 26);
+    text.back() = u'\u00e9';
+    const auto [status, tree] = Parse(u"<a n='" + text + u"'>" + text + u"</a>");
+    EXPECT_EQ(tree, u"a(n=" + text + u")['" + text + u"']") << "length " << length;
+  }
+}
+
 TEST_F(ParseXMLBufferTest, NamesAreTakenAsWrittenWithoutNamespaceProcessing) {
   const auto [status, tree] = Parse(u"<p:a xmlns:p='urn:x' p:b='1'><p:c/></p:a>");
   EXPECT_EQ(status, XMLParseOK);
