@@ -12,7 +12,7 @@ packages=(
   unicode-data valgrind
 )
 
-source "$(dirname "$0")/missing-packages.sh"
+source "$(dirname "$0")/apt-packages.sh"
 mapfile -t missing < <(missing_packages "${packages[@]}")
 
 if ((${#missing[@]} == 0)); then
@@ -24,6 +24,8 @@ if [[ $(id -u) -ne 0 ]]; then
   echo "error: run as root (or with sudo) to install the packages above" >&2
   exit 1
 fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+refresh_package_lists
+if ! install_packages "${missing[@]}"; then
+  echo "error: the packages above could not be installed" >&2
+  exit 1
+fi

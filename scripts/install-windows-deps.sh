@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # Installs what the 32-bit Windows cross build needs: the mingw-w64 i686
-# compilers, Wine with its 32-bit half, and the sources of Expat, zlib and
-# libpng from Debian's source packages (GoogleTest's sources come with
-# googletest). Packages already present are left alone; the sources are
-# fetched once into build/_deps.
+# compilers, and the sources of Expat, zlib and libpng from Debian's source
+# packages (GoogleTest's sources come with googletest). Wine, which only the
+# tests need, is scripts/install-wine.sh's. Packages already present are left
+# alone; the sources are fetched once into build/_deps.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 wine64 googletest xz-utils)
+packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 googletest xz-utils)
 deps_dir=build/_deps
 
-source scripts/missing-packages.sh
+source scripts/apt-packages.sh
 mapfile -t missing < <(missing_packages "${packages[@]}")
 
 need_root() {
@@ -22,32 +22,31 @@ need_root() {
   fi
 }
 
+# The source-package entries mirror the machine's own binary entries, so the
+# sources come from wherever its packages do.
 deb_src_list=/etc/apt/sources.list.d/atelier-deb-src.sources
 add_deb_src() {
-  grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ /etc/apt/sources.list && return 0
-  grep -qs '^deb-src ' /etc/apt/sources.list && return 0
-  need_root "add a deb-src entry for Expat's sources"
-  cat >"$deb_src_list" <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
+  has_source_entries && return 0
+  need_root "add source-package entries for Expat's sources"
+  source_entries >"$deb_src_list"
+  if [[ ! -s $deb_src_list ]]; then
+    rm -f "$deb_src_list"
+    echo "error: the machine's apt sources have no binary entry to take source-package entries from" >&2
+    exit 1
+  fi
 }
 
 lists_updated=0
 if ((${#missing[@]} > 0)); then
   need_root "install: ${missing[*]}"
   echo "Installing: ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-  fi
-  export DEBIAN_FRONTEND=noninteractive
   add_deb_src
-  apt-get update -qq
+  refresh_package_lists
   lists_updated=1
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if ! install_packages "${missing[@]}"; then
+    echo "error: the Windows cross build cannot be set up without the packages above" >&2
+    exit 1
+  fi
 fi
 
 # fetch_debian_source <source package>: unpacks Debian's sources of a package
@@ -59,11 +58,25 @@ fetch_debian_source() {
   add_deb_src
   if ((lists_updated == 0)); then
     need_root "refresh the package lists for Debian's sources"
-    apt-get update -qq
+    refresh_package_lists
     lists_updated=1
   fi
   mkdir -p "$deps_dir/download"
-  (cd "$deps_dir/download" && apt-get source --download-only "$package")
+  # A mirror can list a version whose files it does not have (yet): each
+  # version the lists name is tried, newest first.
+  local version fetched=0
+  while read -r version; do
+    rm -f "$deps_dir"/download/"${package}"_*
+    if (cd "$deps_dir/download" && apt-get source -qq --download-only "$package=$version"); then
+      fetched=1
+      break
+    fi
+    echo "warning: the sources of $package $version cannot be fetched; trying an older version" >&2
+  done < <(apt-cache showsrc "$package" | sed -n 's/^Version: //p' | sort -rV | uniq)
+  if ((fetched == 0)); then
+    echo "error: cannot fetch the sources of $package in any version the package lists name" >&2
+    exit 1
+  fi
   local upstream debian
   upstream=$(ls "$deps_dir"/download/"${package}"_*.orig.tar.* | sort -V | tail -n 1)
   debian=$(ls "$deps_dir"/download/"${package}"_*.debian.tar.* | sort -V | tail -n 1)
@@ -87,35 +100,4 @@ sed -i 's/^#cmakedefine XML_DTD$/#cmakedefine XML_DTD 1/' "$deps_dir/expat/expat
 # zlib and libpng, for the command-line tool's PNG files.
 fetch_debian_source zlib
 fetch_debian_source libpng1.6
-
-# Wine's 32-bit half is a 32-bit Linux program. Where the kernel runs no 32-bit
-# code (IA-32 emulation switched off), qemu-user runs it through binfmt_misc,
-# with a small shim that lets Wine place its memory where it asks.
-binfmt=/proc/sys/fs/binfmt_misc
-shim_dir=$deps_dir/wine-mmap-shim
-runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
-if ! runs_32bit; then
-  need_root "let qemu-user run 32-bit programs"
-  echo "This kernel runs no 32-bit programs: Wine's 32-bit half will run under qemu-user"
-  mapfile -t missing < <(missing_packages qemu-user-static gcc-multilib)
-  if ((${#missing[@]} > 0)); then
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-  fi
-  [[ -e $binfmt/register ]] || mount -t binfmt_misc binfmt_misc "$binfmt"
-  if [[ ! -e $binfmt/qemu-i386 ]]; then
-    echo ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
-      >"$binfmt/register"
-  fi
-  if ! runs_32bit; then
-    echo "error: this machine cannot run Wine's 32-bit half, not even under qemu-user" >&2
-    exit 1
-  fi
-fi
-if [[ -e $binfmt/qemu-i386 && ! -f $shim_dir/lib/i386-linux-gnu/libwine-mmap-shim.so ]]; then
-  # Wine's 64-bit processes run natively and need nothing: an empty library of
-  # their kind keeps the preload silent there.
-  mkdir -p "$shim_dir/lib/i386-linux-gnu" "$shim_dir/lib/x86_64-linux-gnu"
-  gcc -m32 -O2 -fPIC -shared scripts/wine/wine-mmap-shim.c -o "$shim_dir/lib/i386-linux-gnu/libwine-mmap-shim.so" -ldl -lpthread
-  echo | gcc -x c -shared -o "$shim_dir/lib/x86_64-linux-gnu/libwine-mmap-shim.so" -
-fi
 echo "Windows cross-build dependencies are in place (sources in $deps_dir)"
