@@ -1,7 +1,11 @@
 # Script mode: install BUILD_DIR into WORK_DIR/prefix, then configure, build
 # and run the consumer project in CONSUMER_DIR against that prefix. With
 # TOOLCHAIN_FILE the consumer is cross-built, and EMULATOR runs it.
-file(REMOVE_RECURSE ${WORK_DIR})
+# STEP is all (the default), build (install and build only) or run (run what
+# an earlier build step made).
+if(NOT STEP)
+  set(STEP all)
+endif()
 
 function(run)
   execute_process(COMMAND ${ARGV} RESULT_VARIABLE result)
@@ -11,7 +15,6 @@ function(run)
 endfunction()
 
 set(prefix ${WORK_DIR}/prefix)
-run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 set(cross_options)
 set(launch)
@@ -21,11 +24,17 @@ if(TOOLCHAIN_FILE)
   # Windows finds the installed DLLs on the search path, as it would an installed application's.
   set(launch ${CMAKE_COMMAND} -E env WINEPATH=Z:${prefix}/bin ${EMULATOR})
 endif()
-run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
+if(NOT STEP STREQUAL "run")
+  file(REMOVE_RECURSE ${WORK_DIR})
+  run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+  run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
     -DCMAKE_PREFIX_PATH=${prefix}
     -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
     "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
     "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}"
     ${cross_options})
-run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
-run(${launch} ${WORK_DIR}/build/consumer${EXECUTABLE_SUFFIX})
+  run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+endif()
+if(NOT STEP STREQUAL "build")
+  run(${launch} ${WORK_DIR}/build/consumer${EXECUTABLE_SUFFIX})
+endif()
