@@ -3,17 +3,30 @@
 # under include/, an Atelier::<Name> alias and an entry in the installed package.
 include(GenerateExportHeader)
 
+# AtelierVersion.h, the version of the whole suite, comes with every library.
+set(SUITE_VERSION_HEADER_DIR ${CMAKE_BINARY_DIR}/version)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/AtelierVersion.h.in ${SUITE_VERSION_HEADER_DIR}/AtelierVersion.h @ONLY)
+install(FILES ${SUITE_VERSION_HEADER_DIR}/AtelierVersion.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
 # suite_add_shared_library(<Name>
 #   EXPORT_MACRO_BASE <BASE>        -> <BASE>_EXPORT in <Name>Export.h
+#   DESCRIPTION <text>              one line, for its pkg-config file
 #   SOURCES ...                     private sources
 #   [PUBLIC_INCLUDE_DIRS ...]       extra public header folders (source tree)
 #   [PUBLIC_LINK ...] [PRIVATE_LINK ...])
 function(suite_add_shared_library name)
-  cmake_parse_arguments(ARG "" "EXPORT_MACRO_BASE"
+  cmake_parse_arguments(ARG "" "EXPORT_MACRO_BASE;DESCRIPTION"
     "SOURCES;PUBLIC_INCLUDE_DIRS;PUBLIC_LINK;PRIVATE_LINK" ${ARGN})
   add_library(${name} SHARED ${ARG_SOURCES})
   add_library(Atelier::${name} ALIAS ${name})
+  # The public headers are C++20: a consumer gets that standard with the target,
+  # whatever its compiler's default.
+  target_compile_features(${name} PUBLIC cxx_std_20)
+  if(NOT ARG_DESCRIPTION)
+    message(FATAL_ERROR "suite_add_shared_library(${name}) needs a DESCRIPTION")
+  endif()
   set_target_properties(${name} PROPERTIES
+    SUITE_DESCRIPTION "${ARG_DESCRIPTION}"
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON
     VERSION ${PROJECT_VERSION}
@@ -33,6 +46,7 @@ function(suite_add_shared_library name)
     EXPORT_FILE_NAME ${export_dir}/${name}Export.h)
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${export_dir}>
+    $<BUILD_INTERFACE:${SUITE_VERSION_HEADER_DIR}>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/include)
     target_include_directories(${name} PUBLIC
