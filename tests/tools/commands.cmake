@@ -19,3 +19,17 @@ add_test(NAME tools.commands.an_unknown_command_is_named_with_the_known_ones
   COMMAND sh -c "\"$1\" decod x 2>&1; echo exit=$?; \"$1\" case bogus x 2>&1; echo exit=$?" sh ${atelier})
 set_tests_properties(tools.commands.an_unknown_command_is_named_with_the_known_ones PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "^atelier: unknown command 'decod'; the commands are: case, decode, demo, image, matte, plist, strings, xml\nexit=2\natelier case: unknown command 'bogus'; the commands of case are: upper, lower, fold\nexit=2\n$")
+
+# --version prints the suite's version, the one the libraries' headers give.
+string(REPLACE "." "\\." version_pattern ${PROJECT_VERSION})
+add_test(NAME tools.commands.version_is_the_suites
+  COMMAND sh -c "\"$1\" --version; echo exit=$?" sh ${atelier})
+set_tests_properties(tools.commands.version_is_the_suites PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier ${version_pattern}\nexit=0\n$")
+
+# The demo finds the sample data beside the program's folder, and says where it
+# looked when it is not there.
+add_test(NAME tools.commands.demo_without_its_sample_data_says_where_it_looked
+  COMMAND sh -c "\"$1\" demo --examples \"$2\" 2>&1; echo exit=$?" sh ${atelier} ${CMAKE_CURRENT_BINARY_DIR}/no-such-folder)
+set_tests_properties(tools.commands.demo_without_its_sample_data_says_where_it_looked PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "no-such-folder")

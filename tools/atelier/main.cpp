@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AtelierVersion.h"
 #include "CommandRegistry.h"
 #include "UnknownCommand.h"
 #include "platform/ProgramText.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
 
   CLI::App app{"atelier: text, document and image services of the suite on your own files"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", "atelier " ATELIER_VERSION_STRING, "Print the version and exit");
   // Options are spelt the same everywhere; on Windows too, an argument such as
   // "/notes/a.xml" is a path, not an option.
   app.allow_windows_style_options(false);
