@@ -48,11 +48,30 @@ void UseUTF8StandardStreams() {
   }
 }
 
+std::filesystem::path ProgramFile() {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0) return {};
+    if (length < name.size()) {
+      name.resize(length);
+      return std::filesystem::path(name);
+    }
+    name.resize(name.size() * 2);
+  }
+}
+
 #else
 
 std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char** argv) { return {argv, argv + argc}; }
 
 void UseUTF8StandardStreams() {}
+
+std::filesystem::path ProgramFile() {
+  std::error_code error;
+  std::filesystem::path file = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path() : file;
+}
 
 #endif
 

@@ -1,4 +1,5 @@
-// A program's command line and standard streams as UTF-8 text.
+// A program's command line and standard streams as UTF-8 text, and where
+// the program's own file is.
 //
 // On Linux a program gets its arguments as the bytes it was given and its
 // standard streams pass bytes through, so both functions change nothing. On
@@ -8,6 +9,7 @@
 // in binary mode, so a program reads and writes exactly the UTF-8 it means.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,5 +25,9 @@ PLATFORM_EXPORT std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char**
 // Makes standard input, output and error carry bytes unchanged and, while the
 // program runs, lets a console it writes to show that output as UTF-8.
 PLATFORM_EXPORT void UseUTF8StandardStreams();
+
+// The running program's own file, as an absolute path, so that a program can
+// find the files installed beside it; empty when the system cannot tell.
+PLATFORM_EXPORT std::filesystem::path ProgramFile();
 
 }  // namespace platform
