@@ -1,6 +1,10 @@
-# Script mode: install BUILD_DIR into WORK_DIR/prefix, then configure, build
-# and run the consumer project in CONSUMER_DIR against that prefix. With
-# TOOLCHAIN_FILE the consumer is cross-built, and EMULATOR runs it.
+# Script mode: installs BUILD_DIR into WORK_DIR/prefix, then builds and runs,
+# against that prefix, the program in CONSUMER_DIR/main.cpp twice: with the
+# CMake project that README shows under "Using a library", taken verbatim and
+# configured with the compiler's default standard, and, where PKG_CONFIG is
+# given, with the compiler and pkg-config alone. Then it runs the installed
+# tool's demo, which must find its sample data under the prefix.
+# With TOOLCHAIN_FILE everything is cross-built, and EMULATOR runs it.
 # STEP is all (the default), build (install and build only) or run (run what
 # an earlier build step made).
 if(NOT STEP)
@@ -15,6 +19,7 @@ function(run)
 endfunction()
 
 set(prefix ${WORK_DIR}/prefix)
+set(libraries glyphwerk arborix verbosa pixmorautils tethra)
 
 set(cross_options)
 set(launch)
@@ -24,17 +29,64 @@ if(TOOLCHAIN_FILE)
   # Windows finds the installed DLLs on the search path, as it would an installed application's.
   set(launch ${CMAKE_COMMAND} -E env WINEPATH=Z:${prefix}/bin ${EMULATOR})
 endif()
+
+# The README's project, as a reader would paste it.
+function(write_readme_project folder)
+  file(READ ${README} readme)
+  string(FIND "${readme}" "## Using a library" section)
+  if(section EQUAL -1)
+    message(FATAL_ERROR "README has no section \"Using a library\"")
+  endif()
+  string(SUBSTRING "${readme}" ${section} -1 readme)
+  string(REGEX MATCH "```cmake\n([^`]*)```" block "${readme}")
+  if(NOT block)
+    message(FATAL_ERROR "the section \"Using a library\" of README shows no CMake project")
+  endif()
+  file(WRITE ${folder}/CMakeLists.txt "${CMAKE_MATCH_1}")
+  file(COPY ${CONSUMER_DIR}/main.cpp DESTINATION ${folder})
+endfunction()
+
 if(NOT STEP STREQUAL "run")
   file(REMOVE_RECURSE ${WORK_DIR})
   run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
-  run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
+  write_readme_project(${WORK_DIR}/project)
+  run(${CMAKE_COMMAND} -S ${WORK_DIR}/project -B ${WORK_DIR}/build -G ${GENERATOR}
     -DCMAKE_PREFIX_PATH=${prefix}
     -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
     "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
     "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}"
     ${cross_options})
   run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+  # A misspelt component is named, with the components there are.
+  file(WRITE ${WORK_DIR}/misspelt/CMakeLists.txt
+    "cmake_minimum_required(VERSION 3.25)\nproject(misspelt LANGUAGES CXX)\n"
+    "find_package(Atelier CONFIG REQUIRED COMPONENTS Glyfwerk)\n")
+  execute_process(COMMAND ${CMAKE_COMMAND} -S ${WORK_DIR}/misspelt -B ${WORK_DIR}/misspelt/build
+      -G ${GENERATOR} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX_COMPILER} ${cross_options}
+    OUTPUT_VARIABLE output ERROR_VARIABLE output RESULT_VARIABLE result)
+  string(REGEX REPLACE "[ \t\n]+" " " output "${output}")
+  if(result EQUAL 0 OR NOT output MATCHES "Atelier has no component Glyfwerk; its components are [^;]*Glyphwerk")
+    message(FATAL_ERROR "a misspelt component was not named: ${output}")
+  endif()
+  if(PKG_CONFIG)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${prefix}/lib/pkgconfig
+        ${PKG_CONFIG} --cflags --libs ${libraries}
+      OUTPUT_VARIABLE pkg_flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+      message(FATAL_ERROR "pkg-config does not know ${libraries}")
+    endif()
+    separate_arguments(pkg_flags UNIX_COMMAND "${pkg_flags}")
+    separate_arguments(cxx_flags UNIX_COMMAND "${CXX_FLAGS}")
+    separate_arguments(linker_flags UNIX_COMMAND "${LINKER_FLAGS}")
+    run(${CXX_COMPILER} -std=c++20 ${cxx_flags} ${CONSUMER_DIR}/main.cpp ${pkg_flags} ${linker_flags}
+      -o ${WORK_DIR}/pkg_config_app)
+  endif()
 endif()
 if(NOT STEP STREQUAL "build")
-  run(${launch} ${WORK_DIR}/build/consumer${EXECUTABLE_SUFFIX})
+  run(${launch} ${WORK_DIR}/build/my_app${EXECUTABLE_SUFFIX})
+  if(PKG_CONFIG)
+    run(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${prefix}/lib ${WORK_DIR}/pkg_config_app)
+  endif()
+  run(${launch} ${prefix}/bin/atelier${EXECUTABLE_SUFFIX} demo)
 endif()

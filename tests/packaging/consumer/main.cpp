@@ -1,12 +1,14 @@
 // A program outside the suite's build, linked against the installed package:
 // one call into every library through its umbrella header.
 #include <Arborix.h>
+#include <AtelierVersion.h>
 #include <Glyphwerk.h>
 #include <PixmoraUtils.h>
 #include <Tethra.h>
 #include <Verbosa.h>
 
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -51,6 +53,11 @@ int main() {
   Expect(*matte.begin() == 1, "PixmoraUtils reduction");
 
   TethraDummy();
+
+  Expect(std::to_string(ATELIER_VERSION_MAJOR) + '.' + std::to_string(ATELIER_VERSION_MINOR) + '.' +
+                 std::to_string(ATELIER_VERSION_PATCH) ==
+             ATELIER_VERSION_STRING,
+         "the version header");
 
   if (failures != 0) return 1;
   std::cout << "consumer: all libraries answered\n";
