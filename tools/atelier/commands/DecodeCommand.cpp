@@ -26,7 +26,7 @@ void AddDecodeCommand(CLI::App& app) {
       std::cout << decoded.text;
       if (decoded.fault) {
         std::cout.flush();
-        throw CommandFailure{DescribeFault(PathFromUTF8(file), decoded), 1};
+        throw CommandFailure{DescribeFault(file, decoded), kExitWorkFailed};
       }
     }
   });
