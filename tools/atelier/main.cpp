@@ -23,8 +23,10 @@ int Run(const std::vector<std::string>& arguments) {
   // "/notes/a.xml" is a path, not an option.
   app.allow_windows_style_options(false);
   app.footer(
-      "Exit codes: 0 success; 1 the work failed (a bad or unreadable input file, a parse failure, a file that "
-      "could not be written); 2 usage error (an unknown command or option, a missing or malformed argument).");
+      "Exit codes: 0 success; 1 the work failed (a missing, unreadable or malformed input file, a parse failure, a "
+      "file or standard output that could not be written); 2 usage error (an unknown command or option, a missing "
+      "or malformed argument). Results go to standard output, errors to standard error; '-' as an output path is "
+      "standard output.");
   for (const auto& addCommand : atelier::RegisteredCommands()) addCommand(app);
   if (const auto unknown = atelier::UnknownCommandMessage(app, arguments)) {
     std::cerr << *unknown << '\n';

@@ -26,6 +26,7 @@
 #include "CommandRegistry.h"
 #include "ParseFaultLocation.h"
 #include "PathArguments.h"
+#include "StandardOutputStream.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -336,6 +337,9 @@ void SetValue(PropList& list, const UTF16String& key, const std::string& kind, c
 
 void SetCommand(const std::string& path, const std::string& keyPath, const std::string& kind,
                 const std::vector<std::string>& values) {
+  if (IsStandardOutput(PathFromUTF8(path))) {
+    throw CommandFailure{"plist set rewrites FILE in place, so FILE cannot be - (standard output)", kExitUsageError};
+  }
   XMLEntryExit connection;
   LoadedFile loaded;
   // A missing or empty file is a new, empty list.
