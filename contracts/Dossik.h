@@ -270,6 +270,10 @@ class DOSSIK_EXPORT OByteStream {
 // passing since the stream was made; otherwise the temporary file is removed
 // and the target stays as it was. A replaced file keeps the permissions of the
 // one it replaces.
+// A symbolic link is followed: the file it names (through any chain of links,
+// created if absent) is the target, replaced in its own folder, and the link
+// stays. A device, FIFO or socket is never replaced nor written: the
+// constructor refuses it with FileError.
 // Throws FileError when the temporary file cannot be created or written.
 class DOSSIK_EXPORT OPlatformByteStream : public OByteStream {
  public:

@@ -11,6 +11,7 @@ namespace platform::internal {
 struct KnownEncoding {
   std::string_view iconvName;
   unsigned codePage;
+  bool singleByte;  // every character is one byte
 };
 
 // The encoding called `name`, compared without regard to case; null when the

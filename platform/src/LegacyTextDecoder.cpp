@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "EncodingAliases.h"
+#include "SingleByteTable.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -30,6 +31,13 @@ bool IsEncodingName(std::string_view name) {
   });
 }
 
+// The table that decodes the single-byte encoding `encodingName`; null for
+// any other encoding, which goes to the converter call by call.
+const internal::SingleByteTable* TableFor(std::string_view encodingName) {
+  const internal::KnownEncoding* known = internal::FindKnownEncoding(encodingName);
+  return known == nullptr ? nullptr : internal::SingleByteTableFor(*known);
+}
+
 }  // namespace
 
 #if defined(_WIN32)
@@ -47,13 +55,18 @@ bool EndsACharacter(unsigned char byte) { return byte < 0x40 && (byte < '0' || b
 struct LegacyTextDecoder::State {
   UINT codePage;
   std::string pending;  // bytes after the last cut, held for the next call
+  const internal::SingleByteTable* table;  // the single-byte encodings' way instead
 };
 
 LegacyTextDecoder::LegacyTextDecoder(std::string_view encodingName) {
   if (!IsEncodingName(encodingName)) return;
+  if (const internal::SingleByteTable* table = TableFor(encodingName)) {
+    state_ = std::make_unique<State>(State{0, {}, table});
+    return;
+  }
   const internal::KnownEncoding* known = internal::FindKnownEncoding(encodingName);
   if (known == nullptr || !::IsValidCodePage(known->codePage)) return;
-  state_ = std::make_unique<State>(State{known->codePage, {}});
+  state_ = std::make_unique<State>(State{known->codePage, {}, nullptr});
 }
 
 LegacyTextDecoder::~LegacyTextDecoder() = default;
@@ -64,6 +77,7 @@ LegacyTextDecoder::~LegacyTextDecoder() = default;
 // pending ones hold none.
 bool LegacyTextDecoder::Decode(std::string_view input, bool final, std::string& out) {
   if (!state_) return false;
+  if (state_->table != nullptr) return DecodeThroughTable(input, out);
   const std::size_t held = state_->pending.size();
   std::size_t cut = held + input.size();
   if (!final) {
@@ -96,16 +110,6 @@ bool LegacyTextDecoder::Decode(std::string_view input, bool final, std::string& 
 
 #else
 
-struct LegacyTextDecoder::State {
-  explicit State(iconv_t opened) : converter(opened) {}
-  State(const State&) = delete;
-  State& operator=(const State&) = delete;
-  ~State() { iconv_close(converter); }
-
-  iconv_t converter;
-  std::string pending;  // the start of a character the last input ended in
-};
-
 namespace {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
@@ -113,8 +117,26 @@ constexpr std::size_t kConversionFailed = static_cast<std::size_t>(-1);
 
 }  // namespace
 
+struct LegacyTextDecoder::State {
+  explicit State(iconv_t opened) : converter(opened) {}
+  explicit State(const internal::SingleByteTable* singleBytes) : table(singleBytes) {}
+  State(const State&) = delete;
+  State& operator=(const State&) = delete;
+  ~State() {
+    if (converter != kNoConverter) iconv_close(converter);
+  }
+
+  iconv_t converter = kNoConverter;
+  std::string pending;  // the start of a character the last input ended in
+  const internal::SingleByteTable* table = nullptr;  // the single-byte encodings' way instead
+};
+
 LegacyTextDecoder::LegacyTextDecoder(std::string_view encodingName) {
   if (!IsEncodingName(encodingName)) return;
+  if (const internal::SingleByteTable* table = TableFor(encodingName)) {
+    state_ = std::make_unique<State>(table);
+    return;
+  }
   iconv_t converter = iconv_open("UTF-8", std::string(encodingName).c_str());
   if (converter == kNoConverter) {
     if (const internal::KnownEncoding* known = internal::FindKnownEncoding(encodingName)) {
@@ -128,6 +150,7 @@ LegacyTextDecoder::~LegacyTextDecoder() = default;
 
 bool LegacyTextDecoder::Decode(std::string_view input, bool final, std::string& out) {
   if (!state_) return false;
+  if (state_->table != nullptr) return DecodeThroughTable(input, out);
   std::string joined;
   if (!state_->pending.empty()) {
     joined = std::move(state_->pending) + std::string(input);
@@ -167,5 +190,11 @@ bool LegacyTextDecoder::Decode(std::string_view input, bool final, std::string& 
 }
 
 #endif
+
+bool LegacyTextDecoder::DecodeThroughTable(std::string_view input, std::string& out) {
+  if (state_->table->Decode(input, out)) return true;
+  state_.reset();
+  return false;
+}
 
 }  // namespace platform

@@ -32,7 +32,8 @@ bool EndsEditorLine(const UTF16String& text, std::size_t lineBreak) {
 
 }  // namespace
 
-std::size_t LoadStringText(const UTF16String& text, const std::filesystem::path& file, StringTable& table) {
+std::size_t LoadStringText(const UTF16String& text, const std::filesystem::path& file, StringTable& table,
+                           LoadObserver* observer) {
   std::size_t entries = 0;
   std::uint64_t editorLine = 1;
   std::size_t start = 0;
@@ -42,11 +43,16 @@ std::size_t LoadStringText(const UTF16String& text, const std::filesystem::path&
     try {
       entry = ParseStringEntry(text, start, end);
     } catch (const std::invalid_argument& badLine) {
-      throw StringEntryError(badLine.what(), file, editorLine);
+      if (observer == nullptr) throw StringEntryError(badLine.what(), file, editorLine);
+      observer->BadLine(StringEntryError(badLine.what(), file, editorLine));
     }
     if (entry) {
       ++entries;
-      if (entry->IsNamed()) table.AddNamedString(std::move(entry->key), std::move(entry->text));
+      if (entry->IsNamed()) {
+        const std::string key = observer != nullptr ? entry->key : std::string();
+        const bool added = table.AddNamedString(std::move(entry->key), std::move(entry->text));
+        if (observer != nullptr) observer->NamedEntry(key, editorLine, added);
+      }
     }
     if (end < text.size() && EndsEditorLine(text, end)) ++editorLine;
     start = end + 1;
@@ -54,16 +60,17 @@ std::size_t LoadStringText(const UTF16String& text, const std::filesystem::path&
   return entries;
 }
 
-std::size_t LoadStringStream(IByteStream& in, const std::filesystem::path& file, StringTable& table) {
+std::size_t LoadStringStream(IByteStream& in, const std::filesystem::path& file, StringTable& table,
+                             LoadObserver* observer) {
   UTF16String text;
   TextToString(in, text);
-  return LoadStringText(text, file, table);
+  return LoadStringText(text, file, table, observer);
 }
 
-std::size_t LoadStringFile(const File& file, StringTable& table) {
+std::size_t LoadStringFile(const File& file, StringTable& table, LoadObserver* observer) {
   IPlatformByteStream platformStream{file};
   IBufferedByteStream bufferedStream{platformStream, kBufferSize, kMinimumRead};
-  return LoadStringStream(bufferedStream, file.GetPath(), table);
+  return LoadStringStream(bufferedStream, file.GetPath(), table, observer);
 }
 
 }  // namespace Verbosa

@@ -14,6 +14,8 @@ void GetUnicodeString(const std::string& key, UTF16String& text) {
   if (const UTF16String* found = ProcessStringTable().Find(key)) text = *found;
 }
 
+bool HasString(const std::string& key) { return ProcessStringTable().Find(key) != nullptr; }
+
 std::string BuildKeyFromUnicode(const UTF16String& key) {
   std::string bytes;
   bytes.reserve(key.size());

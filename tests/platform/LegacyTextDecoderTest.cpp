@@ -22,6 +22,25 @@ TEST(LegacyTextDecoder, DecodesSingleAndMultiByteEncodingsToUTF8) {
   EXPECT_EQ(Decoded("EUC-KR", "\xB0\xA1"), "\xEA\xB0\x80");
 }
 
+// Alef and patah; a and a combining acute: two characters each, as the
+// bytes stand, never one composed presentation form.
+TEST(LegacyTextDecoder, ALetterAndTheMarkAfterItStayTwoCharacters) {
+  EXPECT_EQ(Decoded("windows-1255", "\xE0\xC7"), "\xD7\x90\xD6\xB7");
+  EXPECT_EQ(Decoded("cp1255", "\xF9\xC8\xD1"), "\xD7\xA9\xD6\xB8\xD7\x81");
+  EXPECT_EQ(Decoded("windows-1258", "a\xEC"), "a\xCC\x81");
+  EXPECT_EQ(Decoded("windows-1258", "\xEA\xEC\xF4\xF2"), "\xC3\xAA\xCC\x81\xC3\xB4\xCC\xA3");
+}
+
+TEST(LegacyTextDecoder, ASingleByteTextDecodesTheSameWholeOrByteByByte) {
+  const std::string bytes = "<\xE0\xC7\xE1\xCC\xC8>";
+  LegacyTextDecoder decoder("windows-1255");
+  std::string text;
+  for (const char byte : bytes) EXPECT_TRUE(decoder.Decode(std::string(1, byte), false, text));
+  EXPECT_TRUE(decoder.Decode("", true, text));
+  EXPECT_EQ(text, Decoded("windows-1255", bytes));
+  EXPECT_EQ(text, "<\xD7\x90\xD6\xB7\xD7\x91\xD6\xBC\xD6\xB8>");
+}
+
 TEST(LegacyTextDecoder, OpensTheAliasesDocumentsUse) {
   for (const char* name : {"SJIS", "x-sjis", "windows-31j", "cp1252", "latin2", "x-mac-cyrillic", "MacCyrillic",
                            "IBM855", "ibm866", "tis-620", "big5", "gb2312", "euc-jp", "KOI8-r"}) {

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Dossik.h"
 #include "FreshStringTable.h"
@@ -26,6 +31,17 @@ TEST_F(StringFolder, LookupsBeforeInitFindNothingAndEmptyTheirString) {
   UTF16String text = u"left over";
   GetUnicodeString("/menu/file", text);
   EXPECT_EQ(text, u"");
+}
+
+TEST_F(StringFolder, HasStringTellsAnAbsentKeyFromAnEmptyText) {
+  folder_.Write("a.str", "/empty \"\"\n/full \"F\"\n");
+  EXPECT_FALSE(HasString("/full"));
+  Init(Folder());
+  EXPECT_TRUE(HasString("/empty"));
+  EXPECT_TRUE(HasString("/full"));
+  EXPECT_FALSE(HasString("/missing"));
+  EXPECT_FALSE(HasString("full"));
+  EXPECT_EQ(GetUnicodeString("/empty"), GetUnicodeString("/missing"));
 }
 
 TEST_F(StringFolder, InitLoadsOnlyFilesEndingInExactlyDotStr) {
@@ -152,6 +168,67 @@ TEST_F(StringFolder, CheckNamesTheFileThatFailed) {
   EXPECT_EQ(check.failedFile, folder_.Path() / "b.str");
   ASSERT_TRUE(check.failure);
   EXPECT_THROW(std::rethrow_exception(check.failure), unexpected_eof_utf8);
+}
+
+TEST_F(StringFolder, CheckReportsEveryBadLineOfEveryFileInReadingOrder) {
+  folder_.Write("a.str", "/a \"A\"\n/b x\n/c \"C\"\r\n/d\n");
+  folder_.Write("b.str", "/e \"\xFF");
+  folder_.Write("c.str", "k \"K\"\n");
+  folder_.Write("d.str", "/f \"F\"\n");
+  const StringFolderCheck check = CheckStringFolder(Folder());
+  ASSERT_EQ(check.problems.size(), 4u);
+  std::vector<std::pair<std::string, std::uint64_t>> places;
+  for (const StringFileProblem& problem : check.problems) {
+    try {
+      std::rethrow_exception(problem.failure);
+    } catch (const StringEntryError& badLine) {
+      EXPECT_EQ(badLine.FilePath(), problem.file);
+      places.emplace_back(problem.file.filename().string() + " " + badLine.what(), badLine.Line());
+    } catch (const invalid_utf8&) {
+      places.emplace_back(problem.file.filename().string() + " decoding", 0);
+    }
+  }
+  const std::vector<std::pair<std::string, std::uint64_t>> expected{
+      {"a.str bad string entry - value not quoted", 2},
+      {"a.str bad string entry - invalid key", 4},
+      {"b.str decoding", 0},
+      {"c.str bad string entry - invalid key", 1}};
+  EXPECT_EQ(places, expected);
+  EXPECT_EQ(check.failedFile, folder_.Path() / "a.str");
+  EXPECT_EQ(check.failure, check.problems.front().failure);
+  EXPECT_EQ(check.files, 1u);
+  EXPECT_EQ(check.keys, 3u);  // /a and /c of the bad file, /f of the good one
+}
+
+TEST_F(StringFolder, CheckNamesBothPlacesOfEveryShadowedKey) {
+  folder_.Write("a.str", "/k \"first\"\n/j \"J\"\n/k \"same file\"\n");
+  folder_.Write("b.str", "# b\n/k \"other file\"\n");
+  const StringFolderCheck check = CheckStringFolder(Folder());
+  ASSERT_EQ(check.shadowed.size(), 2u);
+  const ShadowedStringEntry& inFile = check.shadowed[0];
+  EXPECT_EQ(inFile.key, "/k");
+  EXPECT_EQ(inFile.file, folder_.Path() / "a.str");
+  EXPECT_EQ(inFile.line, 3u);
+  EXPECT_EQ(inFile.keptFile, folder_.Path() / "a.str");
+  EXPECT_EQ(inFile.keptLine, 1u);
+  const ShadowedStringEntry& acrossFiles = check.shadowed[1];
+  EXPECT_EQ(acrossFiles.file, folder_.Path() / "b.str");
+  EXPECT_EQ(acrossFiles.line, 2u);
+  EXPECT_EQ(acrossFiles.keptFile, folder_.Path() / "a.str");
+  EXPECT_EQ(acrossFiles.keptLine, 1u);
+  EXPECT_TRUE(check.problems.empty());
+}
+
+TEST_F(StringFolder, CheckListsFilesSkippedForTheCaseOfTheirExtension) {
+  folder_.Write("a.str", "/a \"A\"\n");
+  folder_.Write("b.STR", "/b \"B\"\n");
+  folder_.Write("c.Str", "/c \"C\"\n");
+  folder_.Write("d.txt", "notes");
+  folder_.Write("e.strings", "/e \"E\"\n");
+  StringFolderCheck check = CheckStringFolder(Folder());
+  std::sort(check.skipped.begin(), check.skipped.end());
+  EXPECT_EQ(check.skipped, (std::vector<std::filesystem::path>{folder_.Path() / "b.STR", folder_.Path() / "c.Str"}));
+  EXPECT_EQ(check.files, 1u);
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ TEST(VerbosaLibrary, ExportsTheInterfaceAndHidesTheRest) {
            "_ZN7Verbosa20LocatedBlessedFolderERK3DirRKNSt7__cxx1112basic_stringIDsSt11char_traitsIDsESaIDsEEE",
            "_ZN7Verbosa16GetUnicodeStringERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE",
            "_ZN7Verbosa19BuildKeyFromUnicodeERKNSt7__cxx1112basic_stringIDsSt11char_traitsIDsESaIDsEEE",
+           "_ZN7Verbosa9HasStringERKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE",
            "_ZTIN7Verbosa16StringEntryErrorE",
        }) {
     EXPECT_NE(library.Symbol(exported), nullptr) << exported;
@@ -36,7 +37,7 @@ TEST(VerbosaLibrary, ExportsTheInterfaceAndHidesTheRest) {
   for (const char* internal : {
            "_ZN7Verbosa18ProcessStringTableEv",
            "_ZN7Verbosa11KeyChecksumESt17basic_string_viewIcSt11char_traitsIcEE",
-           "_ZN7Verbosa17ForEachStringFileERK3DirRKSt8functionIFvRK4FileEE",
+           "_ZN7Verbosa17ForEachStringFileERK3DirRKSt8functionIFvRK4FileEESA_",
        }) {
     EXPECT_EQ(library.Symbol(internal), nullptr) << internal;
   }

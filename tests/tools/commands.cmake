@@ -33,3 +33,23 @@ add_test(NAME tools.commands.demo_without_its_sample_data_says_where_it_looked
   COMMAND sh -c "\"$1\" demo --examples \"$2\" 2>&1; echo exit=$?" sh ${atelier} ${CMAKE_CURRENT_BINARY_DIR}/no-such-folder)
 set_tests_properties(tools.commands.demo_without_its_sample_data_says_where_it_looked PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "no-such-folder")
+
+# A problem with an input file is a failed work (exit 1), told the same way
+# by every command: "atelier: FILE: message".
+add_test(NAME tools.commands.every_command_reports_a_missing_input_the_same_way
+  COMMAND sh -c "d=$(mktemp -d); cd \"$d\"
+    for command in 'decode' 'xml' 'image pack' 'image unpack' 'plist show' 'plist get'; do
+      \"$0\" $command none.in k 2>&1; echo exit=$?
+    done
+    \"$0\" matte reduce none.in out.png --colors 000000,0000FF,00FF00,FF0000 2>&1; echo exit=$?
+    for command in 'strings check' 'strings get' 'strings locate'; do
+      \"$0\" $command none.dir k 2>&1; echo exit=$?
+    done
+    mkdir folder; touch file
+    \"$0\" xml folder 2>&1; echo exit=$?; \"$0\" decode folder 2>&1; echo exit=$?
+    \"$0\" strings check file 2>&1; echo exit=$?; ls -A; cd /; rm -rf \"$d\""
+    ${atelier})
+string(REPEAT "atelier: none\\.in: No such file or directory\nexit=1\n" 7 missing_files)
+string(REPEAT "atelier: none\\.dir: No such file or directory\nexit=1\n" 3 missing_folders)
+set_tests_properties(tools.commands.every_command_reports_a_missing_input_the_same_way PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^${missing_files}${missing_folders}atelier: folder: a folder, not a file\nexit=1\natelier: folder: a folder, not a file\nexit=1\natelier: file: not a folder\nexit=1\nfile\nfolder\n$")

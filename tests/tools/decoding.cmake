@@ -26,4 +26,15 @@ set_tests_properties(tools.decode.fault_exits_with_1 PROPERTIES LABELS tools WIL
 add_test(NAME tools.decode.missing_file_is_reported
   COMMAND ${atelier} decode ${decoding_examples}/no-such-file.txt)
 set_tests_properties(tools.decode.missing_file_is_reported PROPERTIES
-  LABELS tools PASS_REGULAR_EXPRESSION "cannot open '.*no-such-file.txt': No such file or directory")
+  LABELS tools PASS_REGULAR_EXPRESSION "^atelier: [^\n]*no-such-file\\.txt: No such file or directory\n$")
+
+# UTF-16 with an unpaired surrogate and UTF-32 are refused with their place,
+# never printed with replacement characters or NULs.
+add_test(NAME tools.decode.unpaired_surrogates_and_utf32_are_refused
+  COMMAND sh -c "d=$(mktemp -d); printf '\\377\\376a\\000\\000\\334' > \"$d/lone.txt\"
+    printf '\\000\\000\\376\\377\\000\\000\\000a' > \"$d/utf32.txt\"; printf 'ab' > \"$d/two.txt\"
+    \"$0\" decode \"$d/lone.txt\" 2>&1; echo \" exit=$?\"; \"$0\" decode \"$d/utf32.txt\" 2>&1; echo \" exit=$?\"
+    \"$0\" decode \"$d/two.txt\" 2>&1; echo \" exit=$?\"; rm -rf \"$d\""
+    ${atelier})
+set_tests_properties(tools.decode.unpaired_surrogates_and_utf32_are_refused PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^aatelier: [^\n]*lone\\.txt: unpaired surrogate U\\+DC00 at byte 4\n exit=1\natelier: [^\n]*utf32\\.txt: UTF-32BE byte-order mark \\(UTF-32 is not read\\) at byte 0\n exit=1\nab exit=0\n$")

@@ -56,7 +56,32 @@ add_test(NAME atelier_plist_set_never_overwrites_a_damaged_file
   COMMAND sh -c "f=$(mktemp -d)/d.xml; cp \"$1\" \"$f\"; \"$0\" plist set \"$f\" Author ustring x 2>&1; echo \"exit=$?\"; cmp \"$1\" \"$f\" && echo unchanged"
           ${atelier} ${settings_examples}/damaged-settings.xml)
 set_tests_properties(atelier_plist_set_never_overwrites_a_damaged_file PROPERTIES LABELS tools
-  PASS_REGULAR_EXPRESSION "is damaged [^\n]*left untouched\nexit=1\nunchanged\n$")
+  PASS_REGULAR_EXPRESSION "^atelier: [^\n]*d\\.xml:[0-9]+:[0-9]+: [^\n]* \\(XMLParse[A-Za-z]+\\); not a readable property list; [^\n]*d\\.xml was left untouched\nexit=1\nunchanged\n$")
+
+# A well-formed XML file of another kind is no property list: show, get and
+# set refuse it and name the root they found. A missing or empty file is a
+# new, empty list for set.
+add_test(NAME atelier_plist_refuses_a_file_whose_root_is_not_a_property_list
+  COMMAND sh -c "d=$(mktemp -d); printf '<svg><rect/></svg>' > \"$d/icon.svg\"; cp \"$d/icon.svg\" \"$d/copy\"
+    \"$0\" plist set \"$d/icon.svg\" k u16 1 2>&1; echo exit=$?; cmp \"$d/icon.svg\" \"$d/copy\" && echo unchanged
+    \"$0\" plist show \"$d/icon.svg\" 2>&1; echo exit=$?
+    \"$0\" plist get \"$d/icon.svg\" k 2>&1; echo exit=$?
+    : > \"$d/empty.xml\"; \"$0\" plist set \"$d/empty.xml\" k u16 1; \"$0\" plist get \"$d/empty.xml\" k
+    \"$0\" plist set \"$d/new.xml\" k u16 2; \"$0\" plist get \"$d/new.xml\" k; rm -rf \"$d\""
+    ${atelier})
+set_tests_properties(atelier_plist_refuses_a_file_whose_root_is_not_a_property_list PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: [^\n]*icon\\.svg: the root element is <svg>, not <prop\\.map>; not a property list; [^\n]*icon\\.svg was left untouched\nexit=1\nunchanged\natelier: [^\n]*icon\\.svg: the root element is <svg>, not <prop\\.map>; not a property list\nexit=1\natelier: [^\n]*icon\\.svg: the root element is <svg>, not <prop\\.map>; not a property list\nexit=1\n1\n2\n$")
+
+# A double is stored as the text typed, all its digits, once it reads as a
+# finite number.
+add_test(NAME atelier_plist_set_stores_a_double_as_the_text_typed
+  COMMAND sh -c "f=$(mktemp -d)/s.xml; \"$0\" plist set \"$f\" d double 3.14159265; \"$0\" plist get \"$f\" d
+    \"$0\" plist set \"$f\" e double -1.5e-300; \"$0\" plist get \"$f\" e
+    \"$0\" plist set \"$f\" d double inf 2>&1; echo exit=$?; \"$0\" plist set \"$f\" d double '3.1 ' 2>&1; echo exit=$?
+    \"$0\" plist show \"$f\"; rm -rf \"$(dirname \"$f\")\""
+    ${atelier})
+set_tests_properties(atelier_plist_set_stores_a_double_as_the_text_typed PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^3\\.14159265\n-1\\.5e-300\natelier: 'inf' is not a valid double value; nothing was changed\nexit=2\natelier: '3\\.1 ' is not a valid double value; nothing was changed\nexit=2\nd \\(ustring\\): \"3\\.14159265\"\ne \\(ustring\\): \"-1\\.5e-300\"\n$")
 
 add_test(NAME atelier_demo_changes_a_setting_and_saves_it
   COMMAND ${atelier} demo)

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "CommandRegistry.h"
+
 namespace atelier {
 
 std::filesystem::path PathFromUTF8(std::string_view text) {
@@ -15,24 +17,40 @@ std::string PathText(const std::filesystem::path& path) {
 
 namespace {
 
-CLI::Validator ExistingEntry(std::filesystem::file_type type, const char* description, const char* missing) {
+// What is wrong with `text` as an entry of the `wanted` type; empty when
+// nothing is.
+std::string EntryProblem(std::string_view text, std::filesystem::file_type wanted) {
+  using std::filesystem::file_type;
+  std::error_code error;
+  const file_type type = std::filesystem::status(PathFromUTF8(text), error).type();
+  if (type == wanted) return {};
+  if (type == file_type::not_found) return std::make_error_code(std::errc::no_such_file_or_directory).message();
+  if (type == file_type::none) return error.message();
+  if (wanted == file_type::directory) return "not a folder";
+  if (type == file_type::directory) return "a folder, not a file";
+  return "not a regular file";
+}
+
+void RequireEntry(std::string_view text, std::filesystem::file_type wanted) {
+  const std::string problem = EntryProblem(text, wanted);
+  if (!problem.empty()) throw CommandFailure{std::string(text) + ": " + problem, kExitWorkFailed};
+}
+
+CLI::Validator ExistingEntry(std::filesystem::file_type type, const char* description) {
   return CLI::Validator(
-      [type, missing](const std::string& argument) {
-        std::error_code ignored;
-        const auto status = std::filesystem::status(PathFromUTF8(argument), ignored);
-        return status.type() == type ? std::string() : missing + argument;
+      [type](const std::string& argument) {
+        RequireEntry(argument, type);
+        return std::string();
       },
       description);
 }
 
 }  // namespace
 
-CLI::Validator ExistingFile() {
-  return ExistingEntry(std::filesystem::file_type::regular, "FILE", "File does not exist: ");
-}
+void RequireInputFile(std::string_view text) { RequireEntry(text, std::filesystem::file_type::regular); }
 
-CLI::Validator ExistingFolder() {
-  return ExistingEntry(std::filesystem::file_type::directory, "DIR", "Directory does not exist: ");
-}
+CLI::Validator ExistingFile() { return ExistingEntry(std::filesystem::file_type::regular, "FILE"); }
+
+CLI::Validator ExistingFolder() { return ExistingEntry(std::filesystem::file_type::directory, "DIR"); }
 
 }  // namespace atelier

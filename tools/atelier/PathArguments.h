@@ -18,7 +18,14 @@ std::filesystem::path PathFromUTF8(std::string_view text);
 // The path as UTF-8 text, with the separators the system joined it with.
 std::string PathText(const std::filesystem::path& path);
 
-// Option checks: the UTF-8 argument names an existing file, or an existing folder.
+// Throws CommandFailure "FILE: <problem>" (exit 1) unless the UTF-8 `text`
+// names a regular file: "No such file or directory", "a folder, not a file"
+// or "not a regular file".
+void RequireInputFile(std::string_view text);
+
+// Option checks: the UTF-8 argument names an existing file, or an existing
+// folder. A problem with it is a problem of the input, not of the command
+// line: it ends the tool as RequireInputFile does ("DIR: not a folder").
 CLI::Validator ExistingFile();
 CLI::Validator ExistingFolder();
 

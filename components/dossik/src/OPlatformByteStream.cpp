@@ -6,6 +6,7 @@
 
 #include "Dossik.h"
 #include "NativeFiles.h"
+#include "SaveTarget.h"
 #include "SystemErrors.h"
 
 using dossik_internal::RemoveFile;
@@ -56,7 +57,7 @@ struct OPlatformByteStream::Impl {
 };
 
 OPlatformByteStream::OPlatformByteStream(const File& file) : impl_(std::make_unique<Impl>()) {
-  impl_->target = file.GetPath();
+  impl_->target = dossik_internal::SaveTarget(file.GetPath());
   impl_->file = dossik_internal::CreateTemporaryBeside(impl_->target, impl_->temporary);
   if (impl_->file == nullptr) throw SystemFileError("create a temporary file for", impl_->target, errno);
   impl_->exceptionsAtStart = std::uncaught_exceptions();

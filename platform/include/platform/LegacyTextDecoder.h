@@ -3,7 +3,10 @@
 // platform itself provides: iconv on Linux, MultiByteToWideChar with a code
 // page on Windows. Nothing here carries a conversion table of its own; the
 // names and aliases that neither converter knows by itself are mapped to one
-// it knows (see EncodingAliases.h).
+// it knows (see EncodingAliases.h). A listed single-byte encoding is read
+// through a table of its 256 bytes, each converted on its own once per
+// process, so that a letter and the mark after it stay two characters on
+// every platform (no converter composes them) and no call is made per block.
 //
 // Decoding is strict: a byte sequence that is not a character of the
 // encoding stops it, it is never replaced.
@@ -43,6 +46,7 @@ class PLATFORM_EXPORT LegacyTextDecoder {
 
  private:
   struct State;
+  bool DecodeThroughTable(std::string_view input, std::string& out);
   std::unique_ptr<State> state_;
 };
 

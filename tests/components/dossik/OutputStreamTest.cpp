@@ -114,6 +114,61 @@ TEST(OPlatformByteStream, KeepsThePermissionsOfTheFileItReplaces) {
   ASSERT_EQ(::stat(path.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
+TEST(OPlatformByteStream, SavingThroughASymbolicLinkReplacesTheFileItNames) {
+  testsupport::TempDir temp;
+  const auto target = temp.Write("real/doc.bin", "old");
+  ::chmod(target.c_str(), 0640);
+  const auto link = temp.Path() / "link.bin";
+  std::filesystem::create_symlink("real/doc.bin", link);
+  { OPlatformByteStream(File(link)).WriteBlock(kNew, 3); }
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(testsupport::TempDir::Read(target), "new");
+  struct stat status {};
+  ASSERT_EQ(::stat(target.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
+  EXPECT_EQ(EntryCount(temp.Path() / "real"), 1u);  // the temporary file was made beside the target
+}
+
+TEST(OPlatformByteStream, SavingThroughAChainOfLinksReplacesTheLastTarget) {
+  testsupport::TempDir temp;
+  const auto target = temp.Write("doc.bin", "old");
+  std::filesystem::create_symlink(target, temp.Path() / "first.bin");
+  std::filesystem::create_symlink("first.bin", temp.Path() / "second.bin");
+  { OPlatformByteStream(File(temp.Path() / "second.bin")).WriteBlock(kNew, 3); }
+  EXPECT_TRUE(std::filesystem::is_symlink(temp.Path() / "first.bin"));
+  EXPECT_TRUE(std::filesystem::is_symlink(temp.Path() / "second.bin"));
+  EXPECT_EQ(testsupport::TempDir::Read(target), "new");
+}
+
+TEST(OPlatformByteStream, SavingThroughADanglingLinkCreatesTheFileItNames) {
+  testsupport::TempDir temp;
+  std::filesystem::create_directory(temp.Path() / "real");
+  std::filesystem::create_symlink("real/doc.bin", temp.Path() / "link.bin");
+  { OPlatformByteStream(File(temp.Path() / "link.bin")).WriteBlock(kNew, 3); }
+  EXPECT_TRUE(std::filesystem::is_symlink(temp.Path() / "link.bin"));
+  EXPECT_EQ(testsupport::TempDir::Read(temp.Path() / "real" / "doc.bin"), "new");
+}
+
+TEST(OPlatformByteStream, ALinkThatLeadsBackToItselfIsRefused) {
+  testsupport::TempDir temp;
+  std::filesystem::create_symlink("b.bin", temp.Path() / "a.bin");
+  std::filesystem::create_symlink("a.bin", temp.Path() / "b.bin");
+  EXPECT_THROW(OPlatformByteStream{File(temp.Path() / "a.bin")}, FileError);
+  EXPECT_TRUE(std::filesystem::is_symlink(temp.Path() / "a.bin"));
+}
+
+TEST(OPlatformByteStream, AFifoIsRefusedAndLeftInPlace) {
+  testsupport::TempDir temp;
+  const auto fifo = temp.Path() / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_symlink("pipe", temp.Path() / "link");
+  for (const auto& path : {fifo, temp.Path() / "link"}) {
+    EXPECT_THAT([&] { OPlatformByteStream{File(path)}; },
+                testing::ThrowsMessage<FileError>(testing::HasSubstr("not a regular file")));
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_EQ(EntryCount(temp.Path()), 2u);
+}
 #endif
 
 TEST(OPlatformByteStream, CloseReportsATargetThatCannotBeReplaced) {

@@ -51,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values("latin.windows-1250", "latin.windows-1252", "latin.cp1252", "latin.ISO-8859-2",
                       "latin.latin2", "latin.ISO-8859-9", "cyrillic.windows-1251", "cyrillic.ISO-8859-5",
                       "cyrillic.KOI8-R", "cyrillic.IBM866", "cyrillic.IBM855", "cyrillic.MacCyrillic",
-                      "cyrillic.x-mac-cyrillic", "greek.ISO-8859-7", "hebrew.windows-1255", "thai.TIS-620",
+                      "cyrillic.x-mac-cyrillic", "greek.ISO-8859-7", "hebrew.windows-1255", "hebrew-points.windows-1255",
+                      "vietnamese.windows-1258", "thai.TIS-620",
                       "cjk.Shift_JIS", "cjk.SJIS", "cjk.windows-31j", "cjk.EUC-JP", "cjk.EUC-KR", "cjk.Big5",
                       "cjk.GB2312"),
     [](const ::testing::TestParamInfo<const char*>& info) {

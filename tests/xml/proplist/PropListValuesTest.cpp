@@ -106,6 +106,24 @@ TEST(PropListValues, ScalarsOfEveryKindReadBackExactly) {
   EXPECT_EQ(text, u"\xD83D\xDE00");
 }
 
+TEST(PropListValues, StringLiteralsAreStoredAsTextsNotAsTrue) {
+  PropList list;
+  list.SetValue(u"Title", u"My document");
+  list.SetValue(u"Path", "/home/zoe");
+  const char16_t* const title = u"Pointer";
+  list.NewSubList(u"sub")->SetValue(u"Name", title);
+  AllOutputs outputs;
+  EXPECT_EQ(outputs.ReadFrom(list, u"Title"), 2);  // the text and the double getter
+  EXPECT_EQ(outputs.text, u"My document");
+  EXPECT_TRUE(outputs.flag);
+  outputs = AllOutputs();
+  EXPECT_EQ(outputs.ReadFrom(list, u"Path"), 1);
+  EXPECT_EQ(outputs.narrow, "/home/zoe");
+  UTF16String name;
+  EXPECT_TRUE(list.GetSubList(u"sub")->GetValue(u"Name", name));
+  EXPECT_EQ(name, u"Pointer");
+}
+
 TEST(PropListValues, ListGettersAppendToWhatTheCallerHeld) {
   PropList list;
   list.SetValue(u"k", std::list<std::int32_t>{2, 3});

@@ -2,12 +2,15 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CommandRegistry.h"
 #include "Glyphwerk.h"
+#include "TextFileDecoding.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -15,20 +18,28 @@ namespace {
 
 using CaseFunction = UTF16String (*)(const UTF16String&);
 
-void PrintMapped(CaseFunction map, const std::string& utf8) { std::cout << ToUTF8(map(FromUTF8(utf8))) << '\n'; }
+// Maps each TEXT onto a line of its own. A TEXT that is not UTF-8 is refused,
+// naming the argument and the byte where the fault starts.
+void MapArguments(CaseFunction map, const std::vector<std::string>& texts) {
+  for (std::size_t index = 0; index < texts.size(); ++index) {
+    IMemoryByteStream in(texts[index].data(), texts[index].size());
+    DecodedTextFile decoded;
+    DecodeUTF8(in, 0, decoded);
+    if (decoded.fault) throw CommandFailure{DescribeFault("argument " + std::to_string(index + 1), decoded)};
+    std::cout << ToUTF8(map(FromUTF8(decoded.text))) << '\n';
+  }
+}
 
-// Maps every TEXT, or every line of standard input when there is none.
-void MapAll(CaseFunction map, const std::vector<std::string>& texts) {
-  if (!texts.empty()) {
-    for (const std::string& text : texts) PrintMapped(map, text);
-    return;
-  }
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    PrintMapped(map, line);
-  }
-  if (std::cin.bad()) throw CommandFailure{"could not read standard input", 1};
+// Maps standard input, read as `atelier decode` reads a file; line ends pass
+// through as they are. Text before a fault is mapped and printed, then the
+// fault ends the command.
+void MapStandardInput(CaseFunction map) {
+  std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+  if (std::cin.bad()) throw CommandFailure{"could not read standard input"};
+  IMemoryByteStream in(std::move(bytes));
+  const DecodedTextFile decoded = DecodeText(in);
+  std::cout << ToUTF8(map(FromUTF8(decoded.text)));
+  if (decoded.fault) throw CommandFailure{DescribeFault("standard input", decoded)};
 }
 
 void AddCaseCommand(CLI::App& app) {
@@ -48,8 +59,14 @@ void AddCaseCommand(CLI::App& app) {
   };
   for (const auto& kind : kinds) {
     auto* sub = command->add_subcommand(kind.name, kind.description);
-    sub->add_option("TEXT", *texts, "UTF-8 texts to map; standard input, line by line, when none is given");
-    sub->callback([texts, map = kind.map] { MapAll(map, *texts); });
+    sub->add_option("TEXT", *texts, "UTF-8 texts to map; standard input (UTF-8, or UTF-16 with a byte-order mark) when none is given");
+    sub->callback([texts, map = kind.map] {
+      if (texts->empty()) {
+        MapStandardInput(map);
+      } else {
+        MapArguments(map, *texts);
+      }
+    });
   }
 }
 

@@ -22,11 +22,12 @@ void AddDecodeCommand(CLI::App& app) {
   command->add_option("FILE", *files, "Text files, decoded in the order given")->required();
   command->callback([files] {
     for (const std::string& file : *files) {
+      RequireInputFile(file);
       const DecodedTextFile decoded = DecodeTextFile(PathFromUTF8(file));
       std::cout << decoded.text;
       if (decoded.fault) {
         std::cout.flush();
-        throw CommandFailure{DescribeFault(PathFromUTF8(file), decoded), 1};
+        throw CommandFailure{DescribeFault(file, decoded), kExitWorkFailed};
       }
     }
   });

@@ -12,6 +12,7 @@
 #include "PathArguments.h"
 #include "PixmoraUtils.h"
 #include "PngFiles.h"
+#include "StandardOutputStream.h"
 
 namespace atelier {
 namespace {
@@ -24,7 +25,7 @@ struct ConversionPaths {
 void Pack(const ConversionPaths& paths) {
   const PmImage image = ReadTrueColorPng(PathFromUTF8(paths.input));
   WriteWholeFile(PathFromUTF8(paths.output), [&image](OByteStream& out) { out << image; });
-  std::cout << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y
+  ReportStreamFor(PathFromUTF8(paths.output)) << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y
             << " pixels, " << 8 + 4 * image.ElementCount() << " bytes\n";
 }
 
@@ -47,7 +48,7 @@ void Unpack(const ConversionPaths& paths) {
                          1};
   }
   WriteTrueColorPng(PathFromUTF8(paths.output), image);
-  std::cout << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
+  ReportStreamFor(PathFromUTF8(paths.output)) << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
 }
 
 CLI::App* AddConversion(CLI::App& image, const char* name, const char* description, const char* inputText,
@@ -62,10 +63,10 @@ void AddImageCommand(CLI::App& app) {
   auto* image = app.add_subcommand("image", "Convert between PNG files and the stored image form");
   image->require_subcommand(1);
   auto pack = std::make_shared<ConversionPaths>();
-  AddConversion(*image, "pack", "Store a PNG's pixels in the stored image form", "Input PNG", "Output file", *pack)
+  AddConversion(*image, "pack", "Store a PNG's pixels in the stored image form", "Input PNG", "Output file, or - for standard output", *pack)
       ->callback([pack] { Pack(*pack); });
   auto unpack = std::make_shared<ConversionPaths>();
-  AddConversion(*image, "unpack", "Write a stored image as a PNG", "Input file", "Output PNG", *unpack)
+  AddConversion(*image, "unpack", "Write a stored image as a PNG", "Input file", "Output PNG, or - for standard output", *unpack)
       ->callback([unpack] { Unpack(*unpack); });
 }
 

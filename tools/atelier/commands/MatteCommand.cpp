@@ -13,6 +13,7 @@
 #include "PathArguments.h"
 #include "PixmoraUtils.h"
 #include "PngFiles.h"
+#include "StandardOutputStream.h"
 
 namespace atelier {
 namespace {
@@ -46,7 +47,7 @@ struct MatteOptions {
 CLI::App* AddConversion(CLI::App& matte, const char* name, const char* description, MatteOptions& options) {
   auto* command = matte.add_subcommand(name, description);
   command->add_option("IN", options.input, "Input PNG")->required()->check(ExistingFile());
-  command->add_option("OUT", options.output, "Output PNG")->required();
+  command->add_option("OUT", options.output, "Output PNG, or - for standard output")->required();
   command->add_option("--colors", options.colors, "The four colours of indices 0 to 3: RRGGBB,RRGGBB,RRGGBB,RRGGBB")
       ->required();
   return command;
@@ -58,7 +59,7 @@ void Reduce(const MatteOptions& options) {
   PmMatte matte(image.GetSize());
   ReduceToFourColors(image, matte, palette[0], palette[1], palette[2], palette[3]);
   WriteIndexedPng(PathFromUTF8(options.output), matte, palette);
-  std::cout << "wrote " << options.output << ": " << image.GetSize().x << " x " << image.GetSize().y
+  ReportStreamFor(PathFromUTF8(options.output)) << "wrote " << options.output << ": " << image.GetSize().x << " x " << image.GetSize().y
             << " pixels in four colours " << options.colors << '\n';
 }
 
@@ -68,7 +69,7 @@ void Expand(const MatteOptions& options) {
   PmImage image(matte.GetSize());
   ExpandToTrueColor(matte, image, palette[0], palette[1], palette[2], palette[3]);
   WriteTrueColorPng(PathFromUTF8(options.output), image);
-  std::cout << "wrote " << options.output << ": " << matte.GetSize().x << " x " << matte.GetSize().y
+  ReportStreamFor(PathFromUTF8(options.output)) << "wrote " << options.output << ": " << matte.GetSize().x << " x " << matte.GetSize().y
             << " true-colour pixels\n";
 }
 

@@ -8,6 +8,27 @@
 namespace atelier {
 namespace {
 
+const char* StatusName(XMLParseStatus status) {
+  switch (status) {
+    case XMLParseOK:
+      return "XMLParseOK";
+    case XMLParseTagMismatch:
+      return "XMLParseTagMismatch";
+    case XMLParseBadEncoding:
+      return "XMLParseBadEncoding";
+    case XMLParseNoRootElement:
+      return "XMLParseNoRootElement";
+    case XMLParseFailed:
+      return "XMLParseFailed";
+    case XMLParseNotWellFormed:
+      return "XMLParseNotWellFormed";
+    case XMLParseUndefinedEntity:
+      return "XMLParseUndefinedEntity";
+  }
+  return "XMLParseFailed";
+}
+
+
 // Builds nothing; keeps the parser's locator, which tells where the parser
 // stands while it reports a fault.
 class LocatorKeeper : public HQURContentHandlerBase {
@@ -60,6 +81,13 @@ std::optional<ParseFaultLocation> LocateParseFault(File& file) {
   }
   parser.Release();
   return fault;
+}
+
+std::string DescribeParseFailure(const std::string& path, File& file, XMLParseStatus status) {
+  const std::optional<ParseFaultLocation> fault = LocateParseFault(file);
+  if (!fault) return path + ": " + StatusName(status);
+  return path + ":" + std::to_string(fault->line) + ":" + std::to_string(fault->column) + ": " + fault->message +
+         " (" + StatusName(status) + ")";
 }
 
 }  // namespace atelier

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "Arborix.h"
 #include "Dossik.h"
 
 namespace atelier {
@@ -21,5 +22,10 @@ struct ParseFaultLocation {
 // none (the file was well formed, or could not be read at all). Needs a live
 // XMLEntryExit.
 std::optional<ParseFaultLocation> LocateParseFault(File& file);
+
+// Why `file`, named `path` in the text, failed to parse with `status`, as
+// compilers put it: "FILE:LINE:COLUMN: MESSAGE (STATUS)", or "FILE: STATUS"
+// when the parser named no place. Needs a live XMLEntryExit.
+std::string DescribeParseFailure(const std::string& path, File& file, XMLParseStatus status);
 
 }  // namespace atelier

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
@@ -17,11 +18,15 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "Arborix.h"
 #include "CommandRegistry.h"
+#include "ParseFaultLocation.h"
 #include "PathArguments.h"
+#include "StandardOutputStream.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -86,21 +91,31 @@ XMLBase* FirstList(XMLBase& root) {
 }
 
 // A settings file loaded both ways. Refuses a file that is not well-formed
-// XML: loading it would give an empty list and saving would overwrite it.
+// XML, or whose root element is not a property list's: loading it would give
+// an empty or unrelated list, and saving would overwrite it.
 struct LoadedFile {
   PropList list;
   KeyTree keys;
 };
 
-void Load(const std::string& path, LoadedFile& loaded) {
+constexpr std::u16string_view kPropListRoot = u"prop.map";
+
+// `consequence` ends the message of a refusal ("; nothing was changed").
+void Load(const std::string& path, LoadedFile& loaded, const std::string& consequence = "") {
   File file(PathFromUTF8(path));
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, false, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
   if (status != XMLParseOK) {
-    throw CommandFailure{path + " is damaged (not well-formed XML, status " + std::to_string(status) +
-                             ") and is left untouched",
-                         1};
+    throw CommandFailure{DescribeParseFailure(path, file, status) + "; not a readable property list" + consequence,
+                         kExitWorkFailed};
+  }
+  UTF16String root;
+  document->GetValue(root);  // the document is its root element
+  if (root != kPropListRoot) {
+    throw CommandFailure{path + ": the root element is <" + ToUTF8(root) + ">, not <" + ToUTF8(kPropListRoot) +
+                             ">; not a property list" + consequence,
+                         kExitWorkFailed};
   }
   if (XMLBase* list = FirstList(*document)) CollectKeys(*list, loaded.keys);
   PropListUtils::LoadPropList(file, loaded.list);
@@ -264,11 +279,15 @@ bool ParseBool(const std::string& text, const std::string& kind) {
   Refuse(text, kind);
 }
 
-double ParseDouble(const std::string& text) {
+// A double is text in the file: the text as typed, once it reads as a finite
+// number, keeps every digit that SetValue(double) would round to six.
+UTF16String CheckedDoubleText(const std::string& text) {
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc{} || end != text.data() + text.size()) Refuse(text, "double");
-  return value;
+  if (text.empty() || error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
+    Refuse(text, "double");
+  }
+  return FromUTF8(text);
 }
 
 template <typename Element, typename Parse>
@@ -311,16 +330,29 @@ void SetValue(PropList& list, const UTF16String& key, const std::string& kind, c
     if (kind == "u16") return list.SetValue(key, u16(text));
     if (kind == "u32") return list.SetValue(key, u32(text));
     if (kind == "i32") return list.SetValue(key, i32(text));
-    if (kind == "double") return list.SetValue(key, ParseDouble(text));
+    if (kind == "double") return list.SetValue(key, CheckedDoubleText(text));
   }
   throw CommandFailure{"unknown kind " + kind, kExitUsageError};
 }
 
 void SetCommand(const std::string& path, const std::string& keyPath, const std::string& kind,
                 const std::vector<std::string>& values) {
+  if (IsStandardOutput(PathFromUTF8(path))) {
+    throw CommandFailure{"plist set rewrites FILE in place, so FILE cannot be - (standard output)", kExitUsageError};
+  }
   XMLEntryExit connection;
   LoadedFile loaded;
-  if (std::filesystem::exists(PathFromUTF8(path))) Load(path, loaded);
+  // A missing or empty file is a new, empty list.
+  std::error_code unknown;
+  const std::filesystem::path file = PathFromUTF8(path);
+  const std::filesystem::file_status status = std::filesystem::status(file, unknown);
+  const bool fresh = status.type() == std::filesystem::file_type::not_found ||
+                     (std::filesystem::is_regular_file(status) && std::filesystem::file_size(file, unknown) == 0);
+  // Reading a FIFO or a device would wait for data or never end.
+  if (!fresh && !std::filesystem::is_regular_file(status)) {
+    throw CommandFailure{path + ": not a regular file; nothing was changed", kExitWorkFailed};
+  }
+  if (!fresh) Load(path, loaded, "; " + path + " was left untouched");
   const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
   PropList* list = &loaded.list;
   for (std::size_t index = 0; index + 1 < keys.size(); ++index) {

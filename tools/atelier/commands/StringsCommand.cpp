@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -35,42 +36,75 @@ std::string DescribeFault(const std::exception_ptr& fault) {
   }
 }
 
-// Ends the command with the check's failure, written the way compilers write
-// theirs, so that editors can jump to it: FILE:LINE: MESSAGE for a bad line,
-// FILE: MESSAGE for a file that could not be read or decoded.
-[[noreturn]] void FailWith(const Verbosa::StringFolderCheck& check) {
+// A problem of the folder the way compilers write theirs, so that editors
+// can jump to it: FILE:LINE: MESSAGE for a bad line, FILE: MESSAGE for a file
+// that could not be read or decoded.
+std::string ProblemText(const std::filesystem::path& file, const std::exception_ptr& failure) {
   std::ostringstream report;
   try {
-    std::rethrow_exception(check.failure);
+    std::rethrow_exception(failure);
   } catch (const Verbosa::StringEntryError& badLine) {
     report << PathText(badLine.FilePath()) << ':' << badLine.Line() << ": " << badLine.what();
   } catch (...) {
-    if (!check.failedFile.empty()) report << PathText(check.failedFile) << ": ";
-    report << DescribeFault(check.failure);
+    if (!file.empty()) report << PathText(file) << ": ";
+    report << DescribeFault(failure);
   }
-  std::cerr << report.str() << '\n';
-  throw CommandFailure{"", 1};
+  return report.str();
+}
+
+// Reports every problem of the folder, then a warning for each entry that
+// loses its key to an earlier one and for each string file Init skips.
+// Returns whether there was a problem.
+bool Report(const Verbosa::StringFolderCheck& check) {
+  std::cout.flush();
+  for (const Verbosa::StringFileProblem& problem : check.problems) {
+    std::cerr << "atelier: " << ProblemText(problem.file, problem.failure) << '\n';
+  }
+  for (const Verbosa::ShadowedStringEntry& entry : check.shadowed) {
+    std::cerr << "atelier: " << PathText(entry.file) << ':' << entry.line << ": warning: the key " << entry.key
+              << " is already held by " << PathText(entry.keptFile) << ':' << entry.keptLine
+              << "; this entry is ignored\n";
+  }
+  for (const std::filesystem::path& file : check.skipped) {
+    std::cerr << "atelier: " << PathText(file)
+              << ": warning: skipped: string files end in exactly \".str\", in lower case\n";
+  }
+  return !check.problems.empty();
 }
 
 void Check(const std::string& folder) {
   const Verbosa::StringFolderCheck check = Verbosa::CheckStringFolder(Dir{PathFromUTF8(folder)});
-  if (check.failure) FailWith(check);
+  if (Report(check)) throw CommandFailure{"", kExitWorkFailed};
   std::cout << check.files << " string files, " << check.entries << " entries, " << check.keys
             << " named keys\n";
 }
 
+// Prints the text of each KEY on a line of its own. An absent key prints
+// nothing and is named on standard error; the command then fails once the
+// other keys are printed.
 void Get(const std::string& folder, const std::vector<std::string>& keys) {
   try {
     Verbosa::Init(Dir{PathFromUTF8(folder)});
   } catch (...) {
-    // Init does not say which file a decoding fault came from; the check does.
-    const Verbosa::StringFolderCheck check = Verbosa::CheckStringFolder(Dir{PathFromUTF8(folder)});
-    if (check.failure) FailWith(check);
+    // Init stops at the first problem and does not say which file a decoding
+    // fault came from; the check says it, and where every other problem is.
+    if (Report(Verbosa::CheckStringFolder(Dir{PathFromUTF8(folder)}))) {
+      throw CommandFailure{"", kExitWorkFailed};
+    }
     throw;
   }
+  bool allFound = true;
   for (const std::string& key : keys) {
-    std::cout << ToUTF8(Verbosa::GetUnicodeString(Verbosa::BuildKeyFromUnicode(FromUTF8(key)))) << '\n';
+    const std::string tableKey = Verbosa::BuildKeyFromUnicode(FromUTF8(key));
+    if (!Verbosa::HasString(tableKey)) {
+      std::cout.flush();
+      std::cerr << "atelier: no key " << key << " in " << folder << '\n';
+      allFound = false;
+      continue;
+    }
+    std::cout << ToUTF8(Verbosa::GetUnicodeString(tableKey)) << '\n';
   }
+  if (!allFound) throw CommandFailure{"", kExitWorkFailed};
 }
 
 void Locate(const std::string& root, const std::string& marker) {
@@ -93,11 +127,13 @@ void AddStringsCommand(CLI::App& app) {
   auto args = std::make_shared<Arguments>();
 
   auto* check = strings->add_subcommand(
-      "check", "Load every .str file of DIR as Init would; report the first bad entry as FILE:LINE: MESSAGE");
+      "check",
+      "Load every .str file of DIR as Init would; report every bad entry as FILE:LINE: MESSAGE, and warn about "
+      "entries whose key an earlier entry holds and about .STR files that Init skips");
   check->add_option("DIR", args->folder, "String folder")->required()->check(ExistingFolder());
   check->callback([args] { Check(args->folder); });
 
-  auto* get = strings->add_subcommand("get", "Load DIR and print the text of each KEY (an empty line if absent)");
+  auto* get = strings->add_subcommand("get", "Load DIR and print the text of each KEY; an absent key is named on standard error and the command exits 1");
   get->add_option("DIR", args->folder, "String folder")->required()->check(ExistingFolder());
   get->add_option("KEY", args->keys, "Keys such as /menu/file")->required();
   get->callback([args] { Get(args->folder, args->keys); });

@@ -3,7 +3,6 @@
 
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,26 +14,6 @@
 
 namespace atelier {
 namespace {
-
-const char* StatusName(XMLParseStatus status) {
-  switch (status) {
-    case XMLParseOK:
-      return "XMLParseOK";
-    case XMLParseTagMismatch:
-      return "XMLParseTagMismatch";
-    case XMLParseBadEncoding:
-      return "XMLParseBadEncoding";
-    case XMLParseNoRootElement:
-      return "XMLParseNoRootElement";
-    case XMLParseFailed:
-      return "XMLParseFailed";
-    case XMLParseNotWellFormed:
-      return "XMLParseNotWellFormed";
-    case XMLParseUndefinedEntity:
-      return "XMLParseUndefinedEntity";
-  }
-  return "XMLParseFailed";
-}
 
 // Appends `unit` to `out` as a character reference ("&#13;").
 void AppendCharacterReference(char16_t unit, UTF16String& out) {
@@ -85,22 +64,13 @@ void EscapeTexts(XMLElementNode& root) {
   }
 }
 
-// "FILE:LINE:COLUMN: MESSAGE (STATUS)" as compilers put it, or "FILE: STATUS"
-// when the parser named no place.
-std::string FailureText(const std::string& path, File& file, XMLParseStatus status) {
-  const std::optional<ParseFaultLocation> fault = LocateParseFault(file);
-  if (!fault) return path + ": " + StatusName(status);
-  return path + ":" + std::to_string(fault->line) + ":" + std::to_string(fault->column) + ": " + fault->message +
-         " (" + StatusName(status) + ")";
-}
-
 void PrintXML(const std::string& path, bool ignoreWhitespace) {
   XMLEntryExit connection;
   File file(PathFromUTF8(path));
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, ignoreWhitespace, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
-  if (status != XMLParseOK) throw CommandFailure{FailureText(path, file, status), kExitWorkFailed};
+  if (status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, file, status), kExitWorkFailed};
   EscapeTexts(*document);
   UTF16String text;
   document->AppendXML(text);

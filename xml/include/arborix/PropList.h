@@ -65,6 +65,12 @@ class ARBORIX_EXPORT PropList {
   virtual void SetValue(const UTF16String& key, const std::string& value);
   virtual void SetValue(const UTF16String& key, const std::list<UTF16String>& value);
   virtual void SetValue(const UTF16String& key, const UTF16String& value);
+  // String literals and other character pointers. Without these a pointer
+  // would reach the bool setter (a pointer converts to bool before it
+  // converts to a string) and the text would be stored as true. A null
+  // pointer is not a text: it must not be passed.
+  void SetValue(const UTF16String& key, const char16_t* value) { SetValue(key, UTF16String(value)); }
+  void SetValue(const UTF16String& key, const char* value) { SetValue(key, std::string(value)); }
 
   // The sub-list under `key`, or null when the key is absent or holds
   // another kind. Never creates an entry.

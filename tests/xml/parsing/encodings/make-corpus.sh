@@ -23,6 +23,8 @@ cyrillic MACCYRILLIC MacCyrillic
 cyrillic MACCYRILLIC x-mac-cyrillic
 greek ISO-8859-7 ISO-8859-7
 hebrew WINDOWS-1255 windows-1255
+hebrew-points WINDOWS-1255 windows-1255
+vietnamese WINDOWS-1258 windows-1258
 thai TIS-620 TIS-620
 cjk SHIFT_JIS Shift_JIS
 cjk SHIFT_JIS SJIS
