@@ -3,12 +3,12 @@
 /// streams. There is no header of any kind; integers use the file library's
 /// byte order.
 ///
-/// @verbatim
+/// ```
 ///   point  (8 bytes)      x, then y, each a signed 32-bit integer
 ///   pixel  (4 bytes)      bits 16-23, 8-15, 0-7, then 24-31, one byte each
 ///   image  (8 + 4n bytes) its size as a point (width, height), then its
 ///                         width x height pixels in iterator order, row by row
-/// @endverbatim
+/// ```
 ///
 /// Every operator returns its stream. Failures of the stream (a stream that ends
 /// early, say) pass through as the file library's exceptions, after every

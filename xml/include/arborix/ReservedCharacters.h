@@ -1,9 +1,9 @@
 /// @file
 /// EncodeReservedCharacters: appends `input` to `output` with the five
 /// characters that XML reserves replaced by entity references:
-/// @verbatim
+/// ```
 ///   "  &quot;    &  &amp;    '  &apos;    <  &lt;    >  &gt;
-/// @endverbatim
+/// ```
 /// Every other unit is copied unchanged: control characters, line ends and
 /// non-ASCII text included. `output` is not cleared first. The 16-bit overload
 /// compares whole code units; the 8-bit one compares bytes, so the bytes of a
