@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libexpat1-dev libicu-dev libcli11-dev libpng-dev
   libxml2-dev libxml2-utils libtinyxml2-dev libpugixml-dev
-  unicode-data valgrind
+  unicode-data valgrind doxygen
 )
 
 source "$(dirname "$0")/apt-packages.sh"

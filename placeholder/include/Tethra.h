@@ -1,4 +1,5 @@
-// Tethra: the placeholder library. Its whole interface is TethraDummy.
+/// @file
+/// Tethra: the placeholder library. Its whole interface is TethraDummy.
 #pragma once
 
 #include "tethra/TethraDummy.h"

@@ -1,4 +1,5 @@
-// Glyphwerk: decoding of UTF-8 and UTF-16 text, and Unicode case mapping.
+/// @file
+/// Glyphwerk: decoding of UTF-8 and UTF-16 text, and Unicode case mapping.
 #pragma once
 
 #include "glyphwerk/CaseMapping.h"

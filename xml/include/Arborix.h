@@ -1,5 +1,6 @@
-// Arborix: the XML document tree, escaping and UTF conversion for XML text,
-// and typed property lists.
+/// @file
+/// Arborix: the XML document tree, escaping and UTF conversion for XML text,
+/// and typed property lists.
 #pragma once
 
 #include "arborix/CKORError.h"

@@ -1,28 +1,35 @@
-// CQURString: a counted reference to a string of the parser component, as the
-// parser hands it to a handler. Reading it as UTF-16 may replace the held
-// string by a UTF-16 copy made through the parser's string factory.
+/// @file
+/// CQURString: a counted reference to a string of the parser component, as the
+/// parser hands it to a handler. Reading it as UTF-16 may replace the held
+/// string by a UTF-16 copy made through the parser's string factory.
 #pragma once
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
 #include "arborix/CQURHandle.h"
 
+/// A counted reference to a string of the parser component.
 class ARBORIX_EXPORT CQURString {
  public:
+  /// A string without text.
   CQURString() = default;
-  // Adds a reference; a handle that is not a live container throws
-  // ZEVException("invalid container"). Null makes a string without text.
+  /// Adds a reference; a handle that is not a live container throws
+  /// ZEVException("invalid container"). Null makes a string without text.
   explicit CQURString(KORContainerObject* handle);
-  // Takes over the reference `handle` holds, borrowed or counted.
+  /// Takes over the reference `handle` holds, borrowed or counted.
   explicit CQURString(CQURHandle handle) { handle_.TakeOver(handle); }
-  // A new parser string holding `text`.
+  /// A new parser string holding `text` (UTF-16, or null-terminated UTF-8);
+  /// a failure of the parser's string factory is thrown.
+  ///@{
   static CQURString FromUTF16(const UTF16String& text);
   static CQURString FromUTF8(const char* text);
+  ///@}
 
-  // The text; empty when the string has none (or the handle is null).
+  /// The text; empty when the string has none (or the handle is null).
   UTF16String GetText();
-  // The null-terminated text, valid while this holder keeps the string; null when there is none.
+  /// The null-terminated text, valid while this holder keeps the string; null when there is none.
   const char16_t* w_str();
+  /// The string handle, still owned by this holder; null for a string without handle.
   KORContainerObject* Handle() const { return handle_.get(); }
 
  private:

@@ -1,11 +1,12 @@
-// XMLElementNode: an element with a tag name, an ordered list of children and
-// an ordered list of attributes. It owns every node it lists and destroys them
-// with itself. A node is listed once, by one element at most: inserting a
-// node that an element still lists takes it out of that list first, whatever
-// its parent pointer says. Appending, moving and removing a node cost O(1);
-// only inserting before a given sibling searches the list for that sibling.
-// An insertion that would make an element its own ancestor is refused.
-// Trees of any depth are destroyed, cloned and serialised without recursion.
+/// @file
+/// XMLElementNode: an element with a tag name, an ordered list of children and
+/// an ordered list of attributes. It owns every node it lists and destroys them
+/// with itself. A node is listed once, by one element at most: inserting a
+/// node that an element still lists takes it out of that list first, whatever
+/// its parent pointer says. Appending, moving and removing a node cost O(1);
+/// only inserting before a given sibling searches the list for that sibling.
+/// An insertion that would make an element its own ancestor is refused.
+/// Trees of any depth are destroyed, cloned and serialised without recursion.
 #pragma once
 
 #include <list>
@@ -15,85 +16,91 @@
 #include "arborix/XMLAttributeObj.h"
 #include "arborix/XMLBase.h"
 
+/// An element: a tag name, and the children and attributes it owns.
 class ARBORIX_EXPORT XMLElementNode : public XMLBase {
  public:
-  // `parent` is only remembered; the element is not inserted into its list.
+  /// `parent` is only remembered; the element is not inserted into its list.
   XMLElementNode(XMLElementNode* parent, const UTF16String& name);
-  // Children and attributes are owned: an element is never copied implicitly.
+  /// Children and attributes are owned: an element is never copied implicitly.
   XMLElementNode(const XMLElementNode&) = delete;
   XMLElementNode& operator=(const XMLElementNode&) = delete;
-  // Destroys every child and attribute still listed.
+  /// Destroys every child and attribute still listed.
   ~XMLElementNode() override;
 
-  XMLNodeType GetNodeType() override;  // XMLElementType
+  XMLNodeType GetNodeType() override;  ///< XMLElementType
+  /// Replaces the tag name by a copy of `name`.
   void SetValue(UTF16String& name) override;
+  /// Sets `name` to the tag name.
   void GetValue(UTF16String& name) const override;
-  // <name attr="v" ...>children</name>, or <name ... /> without children.
-  // An element with an empty name writes nothing at all, unless it is a
-  // document, which then writes only its children.
+  /// Appends `<name attr="v" ...>children</name>`, or `<name ... />` without children.
+  /// An element with an empty name writes nothing at all, unless it is a
+  /// document, which then writes only its children.
   void AppendXML(UTF16String& out) override;
-  // A detached element with the same name and copies of all attributes; with
-  // `deep`, copies of all children as well.
+  /// A detached element with the same name and copies of all attributes; with
+  /// `deep`, copies of all children as well.
   XMLBase* Clone(bool deep) const override;
+  /// A copy of the children list, in order; the children stay owned by the element.
   std::list<XMLBase*> GetChildNodes() const override;
-  // Takes `child` (not null) out of the list wherever it is, then puts it
-  // right before `before`, or at the end when `before` is null or not a
-  // child. The element owns `child` from then on and becomes its parent.
-  // Does nothing at all when `child` is this element or lists it, directly
-  // or further up: a tree cannot hold itself.
+  /// Takes `child` (not null) out of the list wherever it is, then puts it
+  /// right before `before`, or at the end when `before` is null or not a
+  /// child. The element owns `child` from then on and becomes its parent.
+  /// Does nothing at all when `child` is this element or lists it, directly
+  /// or further up: a tree cannot hold itself.
   void InsertChild(XMLBase* child, XMLBase* before) override;
-  // Takes `child` out of the list and detaches it; the caller owns it again.
-  // A node that is not a child is left as it is.
+  /// Takes `child` out of the list and detaches it; the caller owns it again.
+  /// A node that is not a child is left as it is.
   void RemoveChild(XMLBase* child) override;
 
-  // A copy of the attributes list; the attributes stay owned by the element.
+  /// A copy of the attributes list; the attributes stay owned by the element.
   virtual std::list<XMLAttributeObj*> GetAttributes() const;
 
-  // InsertChild and RemoveChild for the attributes list.
+  /// InsertChild and RemoveChild for the attributes list.
+  ///@{
   void InsertAttribute(XMLAttributeObj* attribute, XMLAttributeObj* before);
   void RemoveAttribute(XMLAttributeObj* attribute);
+  ///@}
 
  private:
-  // Internal helpers, shared with XMLDocument and the tree-building parse
-  // handler, and kept out of the exports.
+  /// Internal helpers, shared with XMLDocument and the tree-building parse
+  /// handler, and kept out of the exports.
   friend class XMLDocument;
   friend class XMLContentHandler;
 
-  // One of the two lists: a chain through the listed nodes' own links.
+  /// One of the two lists: a chain through the listed nodes' own links.
   struct NodeChain {
     XMLBase* first = nullptr;
     XMLBase* last = nullptr;
   };
 
-  // Appends copies of the attributes of `source` to this element's list.
+  /// Appends copies of the attributes of `source` to this element's list.
   ARBORIX_NO_EXPORT void CloneAttributesOf(const XMLElementNode& source);
-  // Appends deep copies of the children of `source` to this element's list.
+  /// Appends deep copies of the children of `source` to this element's list.
   ARBORIX_NO_EXPORT void CloneChildrenOf(const XMLElementNode& source);
-  // True when some node anywhere below this element is locked.
+  /// True when some node anywhere below this element is locked.
   ARBORIX_NO_EXPORT bool HasLockedDescendant() const;
-  // Lists a newly made node, which no element lists yet and which, being
-  // new, cannot be an ancestor of this element; sets its parent.
+  /// Lists a newly made node, which no element lists yet and which, being
+  /// new, cannot be an ancestor of this element; sets its parent.
   ARBORIX_NO_EXPORT void AdoptChild(XMLBase* child);
-  // Moves `node` right before `before` in the children or the attributes
-  // list, or to its end, listing it there if it is not there yet; one of
-  // InsertChild and InsertAttribute.
+  /// Moves `node` right before `before` in the children or the attributes
+  /// list, or to its end, listing it there if it is not there yet; one of
+  /// InsertChild and InsertAttribute.
   ARBORIX_NO_EXPORT void Place(bool attributes, XMLBase* node, const XMLBase* before) noexcept;
-  // Takes `node` out of the list and detaches it, if this element lists it there.
+  /// Takes `node` out of the list and detaches it, if this element lists it there.
   ARBORIX_NO_EXPORT void Remove(bool attributes, XMLBase* node);
-  // Takes `node` out of the list of the element that holds it, if any; the
-  // parent pointer is left as it is.
+  /// Takes `node` out of the list of the element that holds it, if any; the
+  /// parent pointer is left as it is.
   ARBORIX_NO_EXPORT static void Unlist(XMLBase* node) noexcept;
-  // Links `node` into `chain` right before `before`, or at its end when
-  // `before` is null; `before` must be in `chain`.
+  /// Links `node` into `chain` right before `before`, or at its end when
+  /// `before` is null; `before` must be in `chain`.
   ARBORIX_NO_EXPORT static void Link(NodeChain& chain, XMLBase* node, XMLBase* before) noexcept;
   ARBORIX_NO_EXPORT static void Unlink(NodeChain& chain, XMLBase* node) noexcept;
-  // `candidate` when it stands in `chain`, else null. Compares addresses
-  // only: a pointer that is no node at all is never read.
+  /// `candidate` when it stands in `chain`, else null. Compares addresses
+  /// only: a pointer that is no node at all is never read.
   ARBORIX_NO_EXPORT static XMLBase* Find(const NodeChain& chain, const XMLBase* candidate) noexcept;
-  // True when `node` is this element or an element that lists it, directly
-  // or further up.
+  /// True when `node` is this element or an element that lists it, directly
+  /// or further up.
   ARBORIX_NO_EXPORT bool IsSelfOrAncestor(const XMLBase* node) const noexcept;
-  // Writes the start tag; true when the children and an end tag follow.
+  /// Writes the start tag; true when the children and an end tag follow.
   ARBORIX_NO_EXPORT bool AppendStartTag(UTF16String& out);
   ARBORIX_NO_EXPORT void AppendEndTag(UTF16String& out) const;
 

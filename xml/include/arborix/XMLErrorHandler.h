@@ -1,7 +1,8 @@
-// XMLErrorHandler: remembers the last error that the parser component
-// reported about the document, so that a parse can name its status. Errors
-// of other components and warnings are ignored. It never throws: the parser
-// alone decides whether the parse goes on after an error.
+/// @file
+/// XMLErrorHandler: remembers the last error that the parser component
+/// reported about the document, so that a parse can name its status. Errors
+/// of other components and warnings are ignored. It never throws: the parser
+/// alone decides whether the parse goes on after an error.
 #pragma once
 
 #include <cstdint>
@@ -9,16 +10,21 @@
 #include "ArborixExport.h"
 #include "arborix/HQURErrorHandlerBase.h"
 
+/// Remembers the last error the parser component reported about the document.
 class ARBORIX_EXPORT XMLErrorHandler : public HQURErrorHandlerBase {
  public:
+  /// A handler with no error recorded.
   XMLErrorHandler() = default;
 
+  /// Records `error` if the parser component raised it; never throws.
+  ///@{
   void error(const CKORError& error) override;
   void fatalError(const CKORError& error) override;
+  ///@}
 
-  // Whether an error of the parser component was recorded.
+  /// Whether an error of the parser component was recorded.
   bool HasError() const { return hasError_; }
-  // The numeric ID of the last recorded error (0 when there is none).
+  /// The numeric ID of the last recorded error (0 when there is none).
   std::int32_t ErrorID() const { return errorID_; }
 
  private:

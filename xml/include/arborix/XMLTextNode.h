@@ -1,4 +1,5 @@
-// XMLTextNode: a run of character data. Its value is written out unescaped.
+/// @file
+/// XMLTextNode: a run of character data. Its value is written out unescaped.
 #pragma once
 
 #include "ArborixExport.h"
@@ -7,19 +8,22 @@
 
 class XMLElementNode;
 
+/// A run of character data, written out unescaped.
 class ARBORIX_EXPORT XMLTextNode : public XMLBase {
  public:
-  // `parent` is only remembered; the node is not inserted into its list.
+  /// `parent` is only remembered; the node is not inserted into its list.
   XMLTextNode(XMLElementNode* parent, const UTF16String& value);
-  // The same, taking over `value`'s storage instead of copying it.
+  /// The same, taking over `value`'s storage instead of copying it.
   XMLTextNode(XMLElementNode* parent, UTF16String&& value);
   ~XMLTextNode() override;
 
-  XMLNodeType GetNodeType() override;  // XMLTextType
+  XMLNodeType GetNodeType() override;  ///< XMLTextType
+  /// Replaces the character data by a copy of `value`.
   void SetValue(UTF16String& value) override;
+  /// Sets `value` to the character data.
   void GetValue(UTF16String& value) const override;
-  void AppendXML(UTF16String& out) override;  // the value itself
-  XMLBase* Clone(bool deep) const override;   // same value, no parent
+  void AppendXML(UTF16String& out) override;  ///< the value itself
+  XMLBase* Clone(bool deep) const override;   ///< same value, no parent
 
  private:
   UTF16String value_;
