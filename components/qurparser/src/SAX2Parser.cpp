@@ -81,8 +81,11 @@ KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCal
   pending_.clear();
   depth_ = 0;
   largestBuffer_ = 0;
-  if (KORErrorHandle error = Start()) return Finish(error);
-  return Next(more);
+  stepping_ = true;
+  KORErrorHandle result = Start();
+  result = result != nullptr ? Finish(result) : Step(more);
+  stepping_ = false;
+  return result;
 }
 
 // Everything that happens before the first byte is read, in SAX order.
@@ -116,6 +119,15 @@ KORErrorHandle SAX2Parser::Start() {
 KORErrorHandle SAX2Parser::Next(bool& more) {
   more = false;
   if (!Parsing()) return InterfaceError("QUR: no parse is running", kWrongStateID);
+  if (stepping_) return InterfaceError("QUR: a parse cannot be resumed from its own callbacks", kWrongStateID);
+  stepping_ = true;
+  KORErrorHandle result = Step(more);
+  stepping_ = false;
+  return result;
+}
+
+KORErrorHandle SAX2Parser::Step(bool& more) {
+  more = false;
   if (readFailure_ != nullptr) return Finish(std::exchange(readFailure_, nullptr));
   if (expat_ != nullptr && reading_ == Reading::Gathered) return FeedGathered({}, more);
   std::uint32_t count = 0;

@@ -135,7 +135,9 @@ KORErrorHandle SetProperty(KORContainer handle, KORContainer, void*) {
 }
 
 KORErrorHandle ParseBySystemId(KORContainer handle, KORContainer) {
-  if (ParserOf(handle) == nullptr) return InvalidParser();
+  SAX2Parser* parser = ParserOf(handle);
+  if (parser == nullptr) return InvalidParser();
+  if (parser->Parsing()) return InterfaceError("QUR: a parse is already running", kWrongStateID);
   return InterfaceError("QUR: this parser reads no files; parse a stream", kUnsupportedID);
 }
 
