@@ -6,7 +6,6 @@
 
 #include "AttributesObject.h"
 #include "Broker.h"
-#include "EncodingDetection.h"
 #include "ErrorCatalogue.h"
 #include "InputTranscoder.h"
 #include "ParseResources.h"
@@ -155,8 +154,7 @@ KORErrorHandle SAX2Parser::Step(bool& more) {
       more = true;
       return nullptr;
     }
-    expat_ = TakeExpatParser(start == InputTranscoder::Start::Transcode ? "UTF-8"
-                                                                         : EncodingFromFirstBytes({data, size}));
+    expat_ = TakeExpatParser(start == InputTranscoder::Start::Transcode ? "UTF-8" : nullptr);
     if (expat_ == nullptr) return Finish(OutOfMemory());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
