@@ -79,7 +79,6 @@ KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCal
   head_.clear();
   pending_.clear();
   depth_ = 0;
-  largestBuffer_ = 0;
   stepping_ = true;
   KORErrorHandle result = Start();
   result = result != nullptr ? Finish(result) : Step(more);
@@ -154,7 +153,7 @@ KORErrorHandle SAX2Parser::Step(bool& more) {
       more = true;
       return nullptr;
     }
-    expat_ = TakeExpatParser(start == InputTranscoder::Start::Transcode ? "UTF-8" : nullptr);
+    expat_ = XML_ParserCreate(start == InputTranscoder::Start::Transcode ? "UTF-8" : nullptr);
     if (expat_ == nullptr) return Finish(OutOfMemory());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -258,7 +257,6 @@ KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) 
 }
 
 KORErrorHandle SAX2Parser::Parsed(XML_Status status, bool final) {
-  largestBuffer_ = std::max(largestBuffer_, BufferedInput(expat_));
   if (status == XML_STATUS_ERROR) {
     return stopError_ != nullptr ? std::exchange(stopError_, nullptr)
                                  : DocumentFault(EntryForExpatError(XML_GetErrorCode(expat_), depth_ > 0));
@@ -293,7 +291,7 @@ KORErrorHandle SAX2Parser::DocumentFault(const CatalogueEntry& entry) {
 KORErrorHandle SAX2Parser::Finish(KORErrorHandle result) {
   if (stopError_ != nullptr) Broker().releaseError(std::exchange(stopError_, nullptr));
   if (locator_ != nullptr) locator_->expat = nullptr;
-  GiveBackExpatParser(std::exchange(expat_, nullptr), largestBuffer_);
+  if (expat_ != nullptr) XML_ParserFree(std::exchange(expat_, nullptr));
   transcoder_.End();
   head_.clear();
   pending_.clear();

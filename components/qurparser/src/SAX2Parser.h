@@ -114,7 +114,6 @@ class SAX2Parser final {
   std::string pending_;  // character data not yet delivered
   KORErrorHandle stopError_ = nullptr;
   std::int32_t depth_ = 0;
-  std::size_t largestBuffer_ = 0;  // the most input Expat held at once
   ReadBlock block_;
 };
 
