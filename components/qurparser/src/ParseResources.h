@@ -1,6 +1,9 @@
 // The costly parts of a parse, kept from one parse to the next: the memory
 // of the parser object and the block that stream reads land in, both of a
-// fixed size. One of each waits between parses.
+// fixed size. One of each waits between parses. Taking and giving back are
+// atomic exchanges, which keeps each block whole; they do not make parses on
+// several threads at once safe: the broker's containers are not locked, and
+// parses run one at a time in the process.
 //
 // No Expat parser is kept: a reset Expat parser keeps the name pools, entity
 // pools and hash tables that its last document grew, which a hostile document
