@@ -291,7 +291,9 @@ struct _t_ZQURSAX2ParserInterface {
   // and feeds the first block (see parseNext). While a parse of the parser is
   // running (from its callbacks too), both forms of parse and every setter are
   // refused with the wrong-state error; a parse on another parser may run
-  // from inside a callback.
+  // from inside a callback. A parse call holds a reference to its parser: a
+  // callback that releases the last other one destroys the parser after the
+  // call, ending an unfinished step-by-step parse.
   using A_parseProc = KORErrorHandle (*)(KORContainer, void* stream, std::int32_t reserved1, std::int32_t reserved2,
                                          const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks);
   using A_parseFirstProc = KORErrorHandle (*)(KORContainer, void* stream, std::int32_t reserved1,

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ComponentCalls.h"
@@ -90,7 +91,7 @@ class ParserReentry : public ::testing::Test {
               nullptr);
   }
   void TearDown() override {
-    Release(parser_);
+    if (parser_ != nullptr) Release(parser_);
     QURStop();
   }
 
@@ -162,6 +163,32 @@ TEST_F(ParserReentry, StartingAnotherParseOrChangingHandlersFromInsideAHandlerIs
   EXPECT_EQ(Document<0>::elements, kElements + 1);
   EXPECT_EQ(answers_, std::vector<std::intptr_t>(7, kWrongStateID));
   EXPECT_EQ(released, 4) << "the two refused streams, the refused handler, and the parsed stream";
+}
+
+TEST_F(ParserReentry, AHandlerThatReleasesTheLastReferenceToItsParserLetsTheParseFinishFirst) {
+  TurnWith([this] {
+    Release(std::exchange(parser_, nullptr));
+    return KORErrorHandle{};
+  });
+  EXPECT_EQ(ParseWhole(), nullptr);
+  EXPECT_EQ(Document<0>::elements, kElements + 1);
+  EXPECT_EQ(released, 2) << "the stream, and the handler with the parser once the parse was over";
+}
+
+TEST_F(ParserReentry, AHandlerOfAParseFedStepByStepThatReleasesItsParserEndsTheParseAfterTheStep) {
+  KORContainer handle = parser_;
+  TurnWith([this] {
+    Release(std::exchange(parser_, nullptr));
+    return KORErrorHandle{};
+  });
+  char more = 0;
+  EXPECT_EQ((Method<P, P::A_parseFirstProc>(P::A_parseFirst)(handle, &source, 0, 0, &forget, &Document<0>::stream,
+                                                              &more)),
+            nullptr);
+  EXPECT_EQ(released, 2) << "the parser went with its handler and its unfinished parse's stream";
+  KORErrorHandle refused = Method<P, P::parseNextProc>(P::parseNext)(handle, &more);
+  EXPECT_NE(refused, nullptr) << "the handle is no parser any more";
+  ReleaseError(refused);
 }
 
 TEST_F(ParserReentry, AParseOnAnotherParserRunsToItsEndFromInsideAHandler) {
