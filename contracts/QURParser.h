@@ -261,7 +261,8 @@ struct _t_ZQURSAX2ParserInterface {
   using parseBySystemIdProc = KORErrorHandle (*)(KORContainer, KORContainer systemId);
   // parseNext: feeds the next block of a parse begun with A_parseFirst; stores
   // 'T' while more remains. After the last block or an error the stream is
-  // released.
+  // released. Called from a callback of the same parser, it is refused with a
+  // wrong-state error (component "QUR", ID 5) and the parse goes on.
   using parseNextProc = KORErrorHandle (*)(KORContainer, char* more);
   // setContentHandler & co.: `object` is a container (or null to clear) whose
   // instance of the handler's signature receives `callbacks`; the parser keeps
@@ -287,7 +288,12 @@ struct _t_ZQURSAX2ParserInterface {
   // fatal error has been reported to the error handler the result is that
   // error; an error returned by a callback ends the parse with that error.
   // The two reserved arguments must be 0. A_parseFirst starts the same parse
-  // and feeds the first block (see parseNext).
+  // and feeds the first block (see parseNext). While a parse of the parser is
+  // running (from its callbacks too), both forms of parse and every setter are
+  // refused with the wrong-state error; a parse on another parser may run
+  // from inside a callback. A parse call holds a reference to its parser: a
+  // callback that releases the last other one destroys the parser after the
+  // call, ending an unfinished step-by-step parse.
   using A_parseProc = KORErrorHandle (*)(KORContainer, void* stream, std::int32_t reserved1, std::int32_t reserved2,
                                          const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks);
   using A_parseFirstProc = KORErrorHandle (*)(KORContainer, void* stream, std::int32_t reserved1,

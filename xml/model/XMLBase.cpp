@@ -16,8 +16,16 @@ XMLBase::~XMLBase() = default;
 
 void* XMLBase::operator new(std::size_t size) { return arborix_internal::AllocateNodeMemory(size); }
 
+// Over-aligned classes are rare: the heap's aligned form serves them, so the
+// pooled blocks need no alignment beyond their grain on any platform.
+void* XMLBase::operator new(std::size_t size, std::align_val_t alignment) { return ::operator new(size, alignment); }
+
 void XMLBase::operator delete(void* block, std::size_t size) noexcept {
   arborix_internal::FreeNodeMemory(block, size);
+}
+
+void XMLBase::operator delete(void* block, std::size_t size, std::align_val_t alignment) noexcept {
+  ::operator delete(block, size, alignment);
 }
 
 void XMLBase::SetParent(XMLBase* parent) { parent_ = parent; }

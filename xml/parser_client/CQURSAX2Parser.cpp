@@ -1,14 +1,18 @@
 #include "arborix/CQURSAX2Parser.h"
 
+#include <optional>
+
 #include "BrokerCalls.h"
 #include "CQURAdapterEntries.h"
 #include "ClientLayer.h"
 #include "HolderCalls.h"
 #include "ObjectHelpers.h"
+#include "ParserTurn.h"
 #include "arborix/CQURString.h"
 #include "arborix/HQURBinInputStreamBase.h"
 #include "arborix/HQURContentHandlerBase.h"
 #include "arborix/HQURErrorHandlerBase.h"
+#include "arborix/ZEVException.h"
 
 using namespace arborix_internal;
 using ParserMethods = _t_ZQURSAX2ParserInterface;
@@ -60,6 +64,13 @@ void CQURSAX2Parser::A_setErrorHandler(HQURErrorHandlerBase* handler) {
 void CQURSAX2Parser::A_parse(HQURBinInputStreamBase* stream) {
   if (handle_.get() == nullptr && stream != nullptr) stream->selfDestruct();
   CheckHandle();
+  std::optional<ParserTurn> turn;
+  try {
+    turn.emplace();
+  } catch (const ZEVException&) {
+    if (stream != nullptr) stream->selfDestruct();
+    throw;
+  }
   Invoke<ParserMethods::A_parseProc>(table_, ParserMethods::A_parse, handle_.get(),
                                      CQURAdapterEntries::ObjectPointer(stream), 0, 0,
                                      &CQURAdapterEntries::kStreamRelease, &CQURAdapterEntries::kStreamCallbacks);

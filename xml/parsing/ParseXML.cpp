@@ -9,7 +9,9 @@
 #include "arborix/UnicodeStringBasedQURInputStream.h"
 #include "arborix/XMLContentHandler.h"
 #include "arborix/XMLErrorHandler.h"
+#include "parser_client/ParserTurn.h"
 
+using arborix_internal::ParserTurn;
 using arborix_internal::StatusForParserError;
 
 namespace {
@@ -87,6 +89,7 @@ XMLParseStatus FailureStatus(const ParseRun& run) {
 
 XMLParseStatus ParseXMLFile(File& file, bool ignoreWhitespace, XMLDocument** document) {
   if (document != nullptr) *document = nullptr;
+  const ParserTurn turn;
   CQURSAX2Parser parser = NewParser();
   auto stream = std::make_unique<FileBasedQURInputStream>(file);
   auto content = std::make_unique<XMLContentHandler>(ignoreWhitespace);
@@ -105,6 +108,7 @@ XMLParseStatus ParseXMLFile(File& file, bool ignoreWhitespace, XMLDocument** doc
 
 XMLParseStatus ParseXMLBuffer(const UTF16String& buffer, bool ignoreWhitespace, XMLDocument** document) {
   if (document != nullptr) *document = nullptr;
+  const ParserTurn turn;
   CQURSAX2Parser parser = NewParser();
   auto errors = std::make_unique<XMLErrorHandler>();
   auto stream = std::make_unique<BufferInputStream>(buffer);

@@ -5,6 +5,7 @@
 #include "arborix/CQURSAX2Parser.h"
 #include "arborix/FileBasedQURInputStream.h"
 #include "arborix/PropListUtils.h"
+#include "parser_client/ParserTurn.h"
 #include "proplist/PortableFileText.h"
 #include "proplist/PropListXMLHandler.h"
 
@@ -76,6 +77,7 @@ void SavePropList(const File& file, const PropList& list) {
 }
 
 void LoadPropList(File& file, PropList& list) {
+  const arborix_internal::ParserTurn turn;
   CQURSAX2Parser parser = CQURSAX2Parser::New();
   parser.setFeature(CQURSAX2Parser::kValidationFeature, false);
   parser.setFeature(CQURSAX2Parser::kNamespacesFeature, false);

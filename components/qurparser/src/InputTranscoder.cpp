@@ -1,6 +1,7 @@
 #include "InputTranscoder.h"
 
 #include <array>
+#include <optional>
 
 #include "XMLDeclaration.h"
 
@@ -22,12 +23,31 @@ bool ReadsDeclarationUnchanged(std::string_view encoding, std::string_view decla
   return decoder.Decode(declaration, false, text) && text == declaration;
 }
 
+struct UTF16Form {
+  ByteOrder order;
+  bool marked;  // starts with a byte-order mark
+};
+
+// The form of a document whose first two bytes show it to be UTF-16: a
+// byte-order mark, or a 0 byte beside a first character that is not 0.
+std::optional<UTF16Form> UTF16FormOf(std::string_view head) {
+  if (head.size() < 2) return std::nullopt;
+  const auto first = static_cast<unsigned char>(head[0]);
+  const auto second = static_cast<unsigned char>(head[1]);
+  if (first == 0xFF && second == 0xFE) return UTF16Form{ByteOrder::LittleEndian, true};
+  if (first == 0xFE && second == 0xFF) return UTF16Form{ByteOrder::BigEndian, true};
+  if (first != 0 && second == 0) return UTF16Form{ByteOrder::LittleEndian, false};
+  if (first == 0) return UTF16Form{ByteOrder::BigEndian, false};
+  return std::nullopt;
+}
+
 }  // namespace
 
 InputTranscoder::Start InputTranscoder::Begin(std::string_view head, bool final) {
   End();
-  if (head.size() >= 2 && head[0] != '\0' && head[1] == '\0') {
+  if (const std::optional<UTF16Form> form = UTF16FormOf(head)) {
     utf16_ = true;
+    utf16Converter_.Begin(form->order, form->marked);
     return Start::Transcode;
   }
   const DeclaredEncoding declared = FindDeclaredEncoding(head, final);

@@ -6,7 +6,6 @@
 
 #include "AttributesObject.h"
 #include "Broker.h"
-#include "EncodingDetection.h"
 #include "ErrorCatalogue.h"
 #include "InputTranscoder.h"
 #include "ParseResources.h"
@@ -80,9 +79,11 @@ KORErrorHandle SAX2Parser::Begin(KORContainer stream, const QURBinInputStreamCal
   head_.clear();
   pending_.clear();
   depth_ = 0;
-  largestBuffer_ = 0;
-  if (KORErrorHandle error = Start()) return Finish(error);
-  return Next(more);
+  stepping_ = true;
+  KORErrorHandle result = Start();
+  result = result != nullptr ? Finish(result) : Step(more);
+  stepping_ = false;
+  return result;
 }
 
 // Everything that happens before the first byte is read, in SAX order.
@@ -116,6 +117,15 @@ KORErrorHandle SAX2Parser::Start() {
 KORErrorHandle SAX2Parser::Next(bool& more) {
   more = false;
   if (!Parsing()) return InterfaceError("QUR: no parse is running", kWrongStateID);
+  if (stepping_) return InterfaceError("QUR: a parse cannot be resumed from its own callbacks", kWrongStateID);
+  stepping_ = true;
+  KORErrorHandle result = Step(more);
+  stepping_ = false;
+  return result;
+}
+
+KORErrorHandle SAX2Parser::Step(bool& more) {
+  more = false;
   if (readFailure_ != nullptr) return Finish(std::exchange(readFailure_, nullptr));
   if (expat_ != nullptr && reading_ == Reading::Gathered) return FeedGathered({}, more);
   std::uint32_t count = 0;
@@ -143,8 +153,7 @@ KORErrorHandle SAX2Parser::Next(bool& more) {
       more = true;
       return nullptr;
     }
-    expat_ = TakeExpatParser(start == InputTranscoder::Start::Transcode ? "UTF-8"
-                                                                         : EncodingFromFirstBytes({data, size}));
+    expat_ = XML_ParserCreate(start == InputTranscoder::Start::Transcode ? "UTF-8" : nullptr);
     if (expat_ == nullptr) return Finish(OutOfMemory());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
@@ -248,7 +257,6 @@ KORErrorHandle SAX2Parser::Feed(const char* data, std::size_t size, bool final) 
 }
 
 KORErrorHandle SAX2Parser::Parsed(XML_Status status, bool final) {
-  largestBuffer_ = std::max(largestBuffer_, BufferedInput(expat_));
   if (status == XML_STATUS_ERROR) {
     return stopError_ != nullptr ? std::exchange(stopError_, nullptr)
                                  : DocumentFault(EntryForExpatError(XML_GetErrorCode(expat_), depth_ > 0));
@@ -283,7 +291,7 @@ KORErrorHandle SAX2Parser::DocumentFault(const CatalogueEntry& entry) {
 KORErrorHandle SAX2Parser::Finish(KORErrorHandle result) {
   if (stopError_ != nullptr) Broker().releaseError(std::exchange(stopError_, nullptr));
   if (locator_ != nullptr) locator_->expat = nullptr;
-  GiveBackExpatParser(std::exchange(expat_, nullptr), largestBuffer_);
+  if (expat_ != nullptr) XML_ParserFree(std::exchange(expat_, nullptr));
   transcoder_.End();
   head_.clear();
   pending_.clear();

@@ -53,9 +53,12 @@ class SAX2Parser final {
   enum class Reading { BlockByBlock, Gathered };
 
   bool Parsing() const { return stream_ != nullptr; }
-  // Takes over one reference to `stream`, whatever the outcome.
+  // Takes over one reference to `stream`, whatever the outcome. Refused while
+  // a parse is running.
   KORErrorHandle Begin(KORContainer stream, const QURBinInputStreamCallbacks* callbacks, Reading reading,
                        bool& more);
+  // The next step of a running parse. Refused from inside a step (from a
+  // callback of this parser): Expat cannot be fed again while it is parsing.
   KORErrorHandle Next(bool& more);
 
  private:
@@ -69,6 +72,7 @@ class SAX2Parser final {
   KORContainer Object(Slot slot) const { return slots_[static_cast<std::size_t>(slot)].object; }
 
   KORErrorHandle Start();
+  KORErrorHandle Step(bool& more);
   KORErrorHandle ReadBlockInto(unsigned char* room, std::uint32_t& count);
   KORErrorHandle FeedGathered(std::string_view first, bool& more);
   KORErrorHandle Feed(const char* data, std::size_t size, bool final);
@@ -103,13 +107,13 @@ class SAX2Parser final {
   const QURBinInputStreamCallbacks* streamCallbacks_ = nullptr;
   XML_Parser expat_ = nullptr;
   Reading reading_ = Reading::BlockByBlock;
+  bool stepping_ = false;  // Begin or Next is on the stack
   KORErrorHandle readFailure_ = nullptr;  // a failed read, reported after the bytes gathered before it
   std::string head_;     // first bytes, kept until the encoding is known
   InputTranscoder transcoder_;
   std::string pending_;  // character data not yet delivered
   KORErrorHandle stopError_ = nullptr;
   std::int32_t depth_ = 0;
-  std::size_t largestBuffer_ = 0;  // the most input Expat held at once
   ReadBlock block_;
 };
 

@@ -23,6 +23,13 @@ SAX2Parser* ParserOf(KORContainer handle) {
 
 KORErrorHandle InvalidParser() { return InterfaceError("QUR: CQURSAX2Parser is invalid", kInvalidObjectID); }
 
+// One more reference to a parser for the length of a parse call, so that a
+// callback that lets go of the last other one destroys the parser only once
+// the call is over, not under Expat. Null when the handle is no parser.
+KORContainer HoldParser(KORContainer handle) {
+  return ParserOf(handle) != nullptr && Broker().addRefContainer(handle) != 0 ? handle : nullptr;
+}
+
 KORErrorHandle NewParser(std::int32_t kind, KORContainer* result) {
   if (result == nullptr) return InvalidParser();
   *result = nullptr;
@@ -135,7 +142,9 @@ KORErrorHandle SetProperty(KORContainer handle, KORContainer, void*) {
 }
 
 KORErrorHandle ParseBySystemId(KORContainer handle, KORContainer) {
-  if (ParserOf(handle) == nullptr) return InvalidParser();
+  SAX2Parser* parser = ParserOf(handle);
+  if (parser == nullptr) return InvalidParser();
+  if (parser->Parsing()) return InterfaceError("QUR: a parse is already running", kWrongStateID);
   return InterfaceError("QUR: this parser reads no files; parse a stream", kUnsupportedID);
 }
 
@@ -162,6 +171,7 @@ KORErrorHandle BeginParse(KORContainer handle, void* stream, std::int32_t reserv
 
 KORErrorHandle AParse(KORContainer handle, void* stream, std::int32_t reserved1, std::int32_t reserved2,
                       const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks) {
+  const ContainerReference hold(HoldParser(handle));
   bool more = false;
   KORErrorHandle error =
       BeginParse(handle, stream, reserved1, reserved2, release, callbacks, SAX2Parser::Reading::Gathered, more);
@@ -172,6 +182,7 @@ KORErrorHandle AParse(KORContainer handle, void* stream, std::int32_t reserved1,
 
 KORErrorHandle AParseFirst(KORContainer handle, void* stream, std::int32_t reserved1, std::int32_t reserved2,
                            const QURReleaseTable* release, const QURBinInputStreamCallbacks* callbacks, char* more) {
+  const ContainerReference hold(HoldParser(handle));
   bool remaining = false;
   KORErrorHandle error = BeginParse(handle, stream, reserved1, reserved2, release, callbacks,
                                     SAX2Parser::Reading::BlockByBlock, remaining);
@@ -180,6 +191,7 @@ KORErrorHandle AParseFirst(KORContainer handle, void* stream, std::int32_t reser
 }
 
 KORErrorHandle ParseNext(KORContainer handle, char* more) {
+  const ContainerReference hold(HoldParser(handle));
   SAX2Parser* parser = ParserOf(handle);
   if (parser == nullptr || more == nullptr) return InvalidParser();
   bool remaining = false;

@@ -1,5 +1,7 @@
 #include "UTF16InputConverter.h"
 
+#include <algorithm>
+
 #include "platform/UnicodeTranscoding.h"
 
 #if defined(__SSE2__)
@@ -15,19 +17,24 @@ constexpr char kFourByteLead = static_cast<char>(0xF0);
 bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
-char16_t UnitAt(const unsigned char* bytes) { return static_cast<char16_t>(bytes[0] | (bytes[1] << 8)); }
+template <bool BigEndian>
+char16_t UnitAt(const unsigned char* bytes) {
+  return BigEndian ? static_cast<char16_t>((bytes[0] << 8) | bytes[1]) : static_cast<char16_t>(bytes[0] | (bytes[1] << 8));
+}
 
 // Narrows the run of ASCII units other than U+0000 at the start of `units`
 // (at most `count`) into `out`; returns how many it took. A block of eight is
 // stored whole, and the bytes after the first other unit are left for the
 // caller to overwrite.
+template <bool BigEndian>
 std::size_t NarrowASCII(const unsigned char* units, std::size_t count, char* out) {
   std::size_t done = 0;
 #if defined(__SSE2__)
   const __m128i zero = _mm_setzero_si128();
   const __m128i notASCII = _mm_set1_epi16(static_cast<short>(0xFF80));
   for (; count - done >= 8; done += 8) {
-    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 2 * done));
+    __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 2 * done));
+    if constexpr (BigEndian) block = _mm_or_si128(_mm_slli_epi16(block, 8), _mm_srli_epi16(block, 8));
     const __m128i ascii16 = _mm_andnot_si128(_mm_cmpeq_epi16(block, zero),
                                              _mm_cmpeq_epi16(_mm_and_si128(block, notASCII), zero));
     const int ascii = _mm_movemask_epi8(ascii16);
@@ -35,8 +42,10 @@ std::size_t NarrowASCII(const unsigned char* units, std::size_t count, char* out
     if (ascii != 0xFFFF) return done + static_cast<std::size_t>(__builtin_ctz(~static_cast<unsigned>(ascii)) / 2);
   }
 #endif
-  while (done < count && units[2 * done] != 0 && units[2 * done] < 0x80 && units[2 * done + 1] == 0) {
-    out[done] = static_cast<char>(units[2 * done]);
+  while (done < count) {
+    const char16_t unit = UnitAt<BigEndian>(units + 2 * done);
+    if (unit == 0 || unit >= 0x80) break;
+    out[done] = static_cast<char>(unit);
     ++done;
   }
   return done;
@@ -77,7 +86,21 @@ char* UTF16InputConverter::Unit(char16_t unit, char* write) {
   return platform::WriteUTF8(unit, write);
 }
 
+void UTF16InputConverter::Begin(ByteOrder order, bool marked) {
+  Reset();
+  bigEndian_ = order == ByteOrder::BigEndian;
+  markBytesLeft_ = marked ? 2 : 0;
+}
+
 bool UTF16InputConverter::Convert(std::string_view bytes, bool final, char* destination) {
+  const std::size_t mark = std::min(markBytesLeft_, bytes.size());
+  markBytesLeft_ -= mark;
+  bytes.remove_prefix(mark);
+  return bigEndian_ ? ConvertUnits<true>(bytes, final, destination) : ConvertUnits<false>(bytes, final, destination);
+}
+
+template <bool BigEndian>
+bool UTF16InputConverter::ConvertUnits(std::string_view bytes, bool final, char* destination) {
   auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
   std::size_t left = bytes.size();
   char* const start = destination != nullptr ? destination : Room(left);
@@ -87,17 +110,17 @@ bool UTF16InputConverter::Convert(std::string_view bytes, bool final, char* dest
     carriedByte_ = -1;
     ++in;
     --left;
-    write = Unit(UnitAt(joined), write);
+    write = Unit(UnitAt<BigEndian>(joined), write);
   }
   while (left >= 2) {
     if (highSurrogate_ == 0) {
-      const std::size_t ascii = NarrowASCII(in, left / 2, write);
+      const std::size_t ascii = NarrowASCII<BigEndian>(in, left / 2, write);
       in += 2 * ascii;
       left -= 2 * ascii;
       write += ascii;
       if (left < 2) break;
     }
-    const char16_t unit = UnitAt(in);
+    const char16_t unit = UnitAt<BigEndian>(in);
     in += 2;
     left -= 2;
     if (highSurrogate_ == 0 && unit >= 0x80 && unit < 0x800) {
@@ -122,6 +145,8 @@ void UTF16InputConverter::Reset() {
   output_ = {};
   highSurrogate_ = 0;
   carriedByte_ = -1;
+  bigEndian_ = false;
+  markBytesLeft_ = 0;
 }
 
 }  // namespace qur

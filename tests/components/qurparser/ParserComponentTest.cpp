@@ -3,33 +3,15 @@
 #include <algorithm>
 #include <string>
 
+#include "ComponentCalls.h"
 #include "KOR.h"
 #include "QURParser.h"
 
 namespace {
 
-std::int32_t HostReady() { return 1; }
+using namespace component_test;
+
 std::int32_t HostRefuses() { return 0; }
-
-KORProc Find(const char* component, const KORMethodName& name) {
-  return KORGetLookupFunction()(component, name.method, name.procedure);
-}
-
-template <class Interface, class Proc>
-Proc Method(int index) {
-  const std::string procedure = std::string(Interface::kKind.prefix) + Interface::kMethods[index] + "Meth";
-  return reinterpret_cast<Proc>(KORGetLookupFunction()(Interface::kKind.signature, Interface::kMethods[index],
-                                                       procedure.c_str()));
-}
-
-void Release(KORContainer container) {
-  reinterpret_cast<KORReleaseContainerProc>(Find(kKORContainerInterface, kKORContainerMethods[kKORContainerRelease]))(
-      container);
-}
-
-void ReleaseError(KORErrorHandle error) {
-  reinterpret_cast<KORErrorReleaseProc>(Find(kKORErrorInterface, kKORErrorMethods[kKORErrorRelease]))(error);
-}
 
 class ParserComponent : public ::testing::Test {
  protected:

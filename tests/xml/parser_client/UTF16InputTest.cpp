@@ -33,28 +33,39 @@ std::string Fault(const std::string& bytes, std::size_t readSize) {
   return "";
 }
 
+const std::u16string kMixedText =
+    u" \n<r long-attribute-name='\u00e9t\u00e9 \u20ac'>plain ASCII runs longer than a block of eight units "
+    u"\u00e4\u00f6\u00fc \u0416\u0436 \u4e2d\u6587 \U0001F600\U00010348 end<\u00e9l\u00e9ment/></r>\n";
+
 TEST_F(UTF16Input, TextArrivesAsTheSameTextInUTF8WhateverTheSizeOfTheReads) {
-  const std::u16string text =
-      u" \n<r long-attribute-name='\u00e9t\u00e9 \u20ac'>plain ASCII runs longer than a block of eight units "
-      u"\u00e4\u00f6\u00fc \u0416\u0436 \u4e2d\u6587 \U0001F600\U00010348 end<\u00e9l\u00e9ment/></r>\n";
-  const auto expected = Events(UTF16to8(text));
+  const auto expected = Events(UTF16to8(kMixedText));
   ASSERT_EQ(expected.size(), 7u);
   for (const std::size_t readSize : kReadSizes) {
-    EXPECT_EQ(Events(UTF16Bytes(text), readSize), expected) << "reads of " << readSize;
+    EXPECT_EQ(Events(UTF16Bytes(kMixedText), readSize), expected) << "reads of " << readSize;
   }
 }
 
+TEST_F(UTF16Input, TextArrivesTheSameInEitherByteOrderWithOrWithoutAMark) {
+  const auto expected = Events(UTF16to8(kMixedText));
+  for (const std::size_t readSize : kReadSizes) {
+    EXPECT_EQ(Events("\xFF\xFE" + UTF16Bytes(kMixedText), readSize), expected) << "little-endian with mark";
+    EXPECT_EQ(Events("\xFE\xFF" + UTF16Bytes(kMixedText, true), readSize), expected) << "big-endian with mark";
+    EXPECT_EQ(Events(UTF16Bytes(kMixedText, true), readSize), expected) << "big-endian";
+  }
+}
+
+struct BadUTF16 {
+  std::u16string text;
+  std::string tail;  // bytes after the text's units
+  std::string fault;
+};
+
 // An unpaired surrogate is a character no document may hold; a unit or pair
 // cut off by the end of the data is a partial character.
-TEST_F(UTF16Input, BadUTF16IsReportedAtTheBadUnitWhateverTheSizeOfTheReads) {
-  struct Case {
-    std::u16string text;
-    std::string tail;  // bytes after the text's units
-    std::string fault;
-  };
+std::vector<BadUTF16> BadUTF16Cases() {
   const std::string invalid = "13: not well-formed (invalid token) at line ";
   const std::string partial = "48: partial character at the end of the data at line ";
-  const Case cases[] = {
+  return {
       {u"<a>\nab\xDC00</a>", "", invalid + "2, column 3"},
       {u"<a>\nab\xD800x</a>", "", invalid + "2, column 3"},
       {u"<a>\xD800\xD800\xDC00</a>", "", invalid + "1, column 4"},
@@ -68,9 +79,27 @@ TEST_F(UTF16Input, BadUTF16IsReportedAtTheBadUnitWhateverTheSizeOfTheReads) {
       {u"<a>", "x", partial + "1, column 4"},
       {u"<a>\U0001F600</a>", "", ""},
   };
-  for (const Case& c : cases) {
+}
+
+TEST_F(UTF16Input, BadUTF16IsReportedAtTheBadUnitWhateverTheSizeOfTheReads) {
+  for (const BadUTF16& c : BadUTF16Cases()) {
     for (const std::size_t readSize : kReadSizes) {
       EXPECT_EQ(Fault(UTF16Bytes(c.text) + c.tail, readSize), c.fault) << "reads of " << readSize << " bytes";
+    }
+  }
+}
+
+// A lone surrogate must not pair with the unit after it (a quote, a '<'),
+// whichever way the document says it is UTF-16.
+TEST_F(UTF16Input, BadUTF16IsReportedAtTheSameUnitWithAByteOrderMarkAndInBigEndian) {
+  for (const BadUTF16& c : BadUTF16Cases()) {
+    for (const std::size_t readSize : kReadSizes) {
+      EXPECT_EQ(Fault("\xFF\xFE" + UTF16Bytes(c.text) + c.tail, readSize), c.fault)
+          << "little-endian with mark, reads of " << readSize << " bytes";
+      EXPECT_EQ(Fault("\xFE\xFF" + UTF16Bytes(c.text, true) + c.tail, readSize), c.fault)
+          << "big-endian with mark, reads of " << readSize << " bytes";
+      EXPECT_EQ(Fault(UTF16Bytes(c.text, true) + c.tail, readSize), c.fault)
+          << "big-endian, reads of " << readSize << " bytes";
     }
   }
 }

@@ -85,6 +85,15 @@ TEST_F(ParseXMLBufferTest, MapsEachClassOfFaultToItsStatus) {
   EXPECT_EQ(Parse(u"<a>&nowhere;</a>").first, XMLParseUndefinedEntity);
 }
 
+// A text that starts with U+FEFF is read as UTF-16 with a byte-order mark:
+// a lone surrogate there must not swallow the quote or the '<' after it.
+TEST_F(ParseXMLBufferTest, ALoneSurrogateAfterALeadingByteOrderMarkIsNotWellFormed) {
+  EXPECT_EQ(Parse(u"\uFEFF<a b=\"\xD800\"c\" d=\"e\"/>"), std::make_pair(XMLParseNotWellFormed, std::u16string()));
+  EXPECT_EQ(Parse(u"\uFEFF<a>\xD800x</a>"), std::make_pair(XMLParseNotWellFormed, std::u16string()));
+  EXPECT_EQ(Parse(u"\uFEFF<a>\xDC00</a>"), std::make_pair(XMLParseNotWellFormed, std::u16string()));
+  EXPECT_EQ(Parse(u"\uFEFF<a b='\U00010022'/>").first, XMLParseOK);
+}
+
 TEST_F(ParseXMLBufferTest, AFailedParseReturnsNoTree) {
   const auto [status, tree] = Parse(u"<a><b>text</b><c x='1'><d></c></a>");
   EXPECT_EQ(status, XMLParseTagMismatch);

@@ -38,7 +38,10 @@ class ARBORIX_EXPORT CQURSAX2Parser {
   void setFeature(const char* feature, bool on);
   void A_setContentHandler(HQURContentHandlerBase* handler);
   void A_setErrorHandler(HQURErrorHandlerBase* handler);
-  // Parses the whole stream; returns after the last callback.
+  // Parses the whole stream; returns after the last callback. Parses run one
+  // at a time in the process: while another thread is parsing, throws
+  // ZEVException ("XML calls run one at a time: another thread is parsing")
+  // and destroys the stream. A callback may parse on its own thread.
   void A_parse(HQURBinInputStreamBase* stream);
 
   // Releases the parser now (and with it the handlers it owns).

@@ -14,6 +14,13 @@
 // before the parse starts are thrown: no XMLEntryExit or no parser
 // (ZEVException, CKORError), a file that cannot be opened (FileError), no
 // memory (std::bad_alloc).
+//
+// Parsing and property-list loading run one call at a time in the process:
+// the parser component and the broker it is reached through are not locked.
+// A parse or load that starts while another thread is parsing throws
+// ZEVException ("XML calls run one at a time: another thread is parsing")
+// before it touches anything. A parse may run from inside another one on the
+// same thread.
 #pragma once
 
 #include "ArborixExport.h"

@@ -28,6 +28,8 @@ ARBORIX_EXPORT void SavePropList(const File& file, const PropList& list);
 // the last value element read before it (none read yet: nothing is stored).
 // Throws, with `list` untouched, when no parser can be made (no
 // XMLEntryExit: ZEVException) or the file cannot be opened (FileError).
+// Loads run one call at a time in the process, as parses do (ParseXML.h):
+// while another thread is parsing, throws ZEVException with `list` untouched.
 ARBORIX_EXPORT void LoadPropList(File& file, PropList& list);
 
 }  // namespace PropListUtils

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <new>
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
@@ -29,9 +30,14 @@ class ARBORIX_EXPORT XMLBase {
 
   // Nodes of every class live in pooled blocks of the library: create them
   // with new (or CreateNode) and destroy them with delete, never mixing in
-  // the global ::new or ::delete.
+  // the global ::new or ::delete. A derived class aligned beyond
+  // __STDCPP_DEFAULT_NEW_ALIGNMENT__ (an alignas member, a vector type) gets
+  // a block of its own alignment from the aligned forms, whatever its
+  // alignment and size.
   static void* operator new(std::size_t size);
+  static void* operator new(std::size_t size, std::align_val_t alignment);
   static void operator delete(void* block, std::size_t size) noexcept;
+  static void operator delete(void* block, std::size_t size, std::align_val_t alignment) noexcept;
 
   virtual XMLNodeType GetNodeType() = 0;
   // The node's one string: the tag name of an element, the character data of

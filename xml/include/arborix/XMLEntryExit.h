@@ -9,6 +9,11 @@
 // failure: a failed start shows as a parse that throws. Objects nest: a second
 // one repeats the parser component's start, and only the destruction of the
 // last living one disconnects.
+//
+// Nothing here is locked: construction, destruction, parsing and
+// property-list loading run one call at a time in the process. A parse that
+// starts while another thread is parsing fails with ZEVException (see
+// ParseXML.h).
 #pragma once
 
 #include "ArborixExport.h"
