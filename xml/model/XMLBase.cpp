@@ -24,8 +24,10 @@ void XMLBase::operator delete(void* block, std::size_t size) noexcept {
   arborix_internal::FreeNodeMemory(block, size);
 }
 
-void XMLBase::operator delete(void* block, std::size_t size, std::align_val_t alignment) noexcept {
-  ::operator delete(block, size, alignment);
+// The unsized form: every compiler declares it, where the sized global one
+// needs -fsized-deallocation with clang.
+void XMLBase::operator delete(void* block, std::size_t, std::align_val_t alignment) noexcept {
+  ::operator delete(block, alignment);
 }
 
 void XMLBase::SetParent(XMLBase* parent) { parent_ = parent; }
