@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "CommandRegistry.h"
-#include "PathArguments.h"
+#include "StandardInput.h"
 #include "TextFileDecoding.h"
 
 namespace atelier {
@@ -19,11 +19,10 @@ void AddDecodeCommand(CLI::App& app) {
       "Decode text files (UTF-8, or UTF-16/UTF-8 with a byte-order mark) and print them as UTF-8. "
       "A malformed file prints what decoded before the fault, then the fault and its byte offset, and exits 1");
   auto files = std::make_shared<std::vector<std::string>>();
-  command->add_option("FILE", *files, "Text files, decoded in the order given")->required();
+  command->add_option("FILE", *files, "Text files, decoded in the order given; - is standard input")->required();
   command->callback([files] {
     for (const std::string& file : *files) {
-      RequireInputFile(file);
-      const DecodedTextFile decoded = DecodeTextFile(PathFromUTF8(file));
+      const DecodedTextFile decoded = DecodeText(InputBytes(file).Stream());
       std::cout << decoded.text;
       if (decoded.fault) {
         std::cout.flush();

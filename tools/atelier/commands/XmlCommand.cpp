@@ -10,6 +10,7 @@
 #include "CommandRegistry.h"
 #include "ParseFaultLocation.h"
 #include "PathArguments.h"
+#include "StandardInput.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -64,9 +65,8 @@ void EscapeTexts(XMLElementNode& root) {
   }
 }
 
-void PrintXML(const std::string& path, bool ignoreWhitespace) {
-  XMLEntryExit connection;
-  File file(PathFromUTF8(path));
+// Prints the tree of `file`, named `path` in messages.
+void PrintXML(const std::string& path, File& file, bool ignoreWhitespace) {
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, ignoreWhitespace, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
@@ -77,15 +77,20 @@ void PrintXML(const std::string& path, bool ignoreWhitespace) {
   std::cout << ToUTF8(text) << '\n';
 }
 
+void PrintInput(const std::string& path, bool ignoreWhitespace) {
+  XMLEntryExit connection;
+  WithInputFile(path, [&](File& file) { PrintXML(path, file, ignoreWhitespace); });
+}
+
 void AddXmlCommand(CLI::App& app) {
   auto* command = app.add_subcommand(
       "xml", "Parse FILE into an XML tree and print the tree's XML text, or where and why the parse failed and exit 1");
   auto file = std::make_shared<std::string>();
   auto ignoreWhitespace = std::make_shared<bool>(false);
-  command->add_option("FILE", *file, "XML file")->required()->check(ExistingFile());
+  command->add_option("FILE", *file, "XML file, or - for standard input")->required()->check(InputFile());
   command->add_flag("--ignore-whitespace", *ignoreWhitespace,
                     "Drop the whitespace that the parser reports as ignorable");
-  command->callback([file, ignoreWhitespace] { PrintXML(*file, *ignoreWhitespace); });
+  command->callback([file, ignoreWhitespace] { PrintInput(*file, *ignoreWhitespace); });
 }
 
 const CommandRegistration registration{"xml", AddXmlCommand};

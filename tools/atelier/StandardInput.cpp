@@ -1,0 +1,84 @@
+#include "StandardInput.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "CommandRegistry.h"
+#include "PathArguments.h"
+
+namespace atelier {
+
+bool IsStandardInput(std::string_view argument) { return argument == "-"; }
+
+std::vector<unsigned char> ReadStandardInput() {
+  constexpr std::size_t kLargest = std::numeric_limits<std::uint32_t>::max();
+  std::vector<unsigned char> bytes;
+  unsigned char block[65536];
+  while (true) {
+    errno = 0;
+    const std::size_t read = std::fread(block, 1, sizeof block, stdin);
+    if (read > kLargest - bytes.size()) {
+      throw CommandFailure{"-: standard input holds more than " + std::to_string(kLargest) + " bytes", kExitWorkFailed};
+    }
+    bytes.insert(bytes.end(), block, block + read);
+    if (read == sizeof block) continue;
+    if (std::ferror(stdin) != 0) {
+      const int reason = errno != 0 ? errno : EIO;
+      std::clearerr(stdin);
+      throw CommandFailure{std::string("-: cannot read standard input: ") + std::strerror(reason), kExitWorkFailed};
+    }
+    if (std::feof(stdin) != 0) {
+      std::clearerr(stdin);  // a terminal may give more after its end of file
+      return bytes;
+    }
+  }
+}
+
+InputBytes::InputBytes(std::string_view argument) {
+  if (IsStandardInput(argument)) {
+    source_ = std::make_unique<IMemoryByteStream>(ReadStandardInput());
+    return;
+  }
+  RequireInputFile(argument);
+  source_ = std::make_unique<IPlatformByteStream>(File(PathFromUTF8(argument)));
+  buffered_ = std::make_unique<IBufferedByteStream>(*source_, 32768, 4096);
+}
+
+namespace {
+
+// A name in the temporary folder that no file has; the random part keeps
+// others from guessing it.
+std::filesystem::path UnusedTemporaryPath() {
+  std::random_device random;
+  const std::filesystem::path folder = std::filesystem::temp_directory_path();
+  while (true) {
+    const std::filesystem::path path =
+        folder / ("atelier-stdin-" + std::to_string(random()) + "-" + std::to_string(random()));
+    std::error_code unknown;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, unknown))) return path;
+  }
+}
+
+}  // namespace
+
+StandardInputCopy::StandardInputCopy() {
+  const std::vector<unsigned char> bytes = ReadStandardInput();
+  File copy(UnusedTemporaryPath());
+  OPlatformByteStream out(copy);
+  out.WriteBlock(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+  out.Close();
+  file_ = copy;
+}
+
+StandardInputCopy::~StandardInputCopy() {
+  std::error_code ignored;
+  std::filesystem::remove(file_.GetPath(), ignored);
+}
+
+}  // namespace atelier
