@@ -13,7 +13,6 @@
 #include "PixmoraUtils.h"
 #include "PngFiles.h"
 #include "StandardInput.h"
-#include "StandardOutputStream.h"
 
 namespace atelier {
 namespace {
@@ -27,8 +26,8 @@ void Pack(const ConversionPaths& paths) {
   InputBytes input(paths.input);
   const PmImage image = ReadTrueColorPng(input.Stream(), paths.input);
   WriteWholeFile(PathFromUTF8(paths.output), [&image](OByteStream& out) { out << image; });
-  ReportStreamFor(PathFromUTF8(paths.output)) << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y
-            << " pixels, " << 8 + 4 * image.ElementCount() << " bytes\n";
+  std::cerr << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels, "
+            << 8 + 4 * image.ElementCount() << " bytes\n";
 }
 
 void Unpack(const ConversionPaths& paths) {
@@ -50,7 +49,7 @@ void Unpack(const ConversionPaths& paths) {
                          1};
   }
   WriteTrueColorPng(PathFromUTF8(paths.output), image);
-  ReportStreamFor(PathFromUTF8(paths.output)) << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
+  std::cerr << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
 }
 
 CLI::App* AddConversion(CLI::App& image, const char* name, const char* description, const char* inputText,
