@@ -1,4 +1,5 @@
-// atelier decode FILE...: prints text files of any of the suite's encodings as UTF-8.
+// atelier decode FILE...: prints text files of any of the suite's encodings, or
+// of a legacy encoding named with --from, as UTF-8.
 #include <CLI/CLI.hpp>
 
 #include <iostream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "CommandRegistry.h"
+#include "LegacyTextFileDecoding.h"
 #include "StandardInput.h"
 #include "TextFileDecoding.h"
 
@@ -19,10 +21,19 @@ void AddDecodeCommand(CLI::App& app) {
       "Decode text files (UTF-8, or UTF-16/UTF-8 with a byte-order mark) and print them as UTF-8. "
       "A malformed file prints what decoded before the fault, then the fault and its byte offset, and exits 1");
   auto files = std::make_shared<std::vector<std::string>>();
+  auto encoding = std::make_shared<std::string>();
   command->add_option("FILE", *files, "Text files, decoded in the order given; - is standard input")->required();
-  command->callback([files] {
+  command->add_option("--from", *encoding,
+                      "Read the files as text in this legacy encoding (windows-1251, Shift_JIS, KOI8-R, EUC-KR, ...), "
+                      "with the platform's converters, instead of UTF-8 or UTF-16");
+  command->callback([files, encoding] {
+    if (!encoding->empty() && !IsKnownEncoding(*encoding)) {
+      throw CommandFailure{"--from: this system cannot decode the encoding '" + *encoding + "'", kExitUsageError};
+    }
     for (const std::string& file : *files) {
-      const DecodedTextFile decoded = DecodeText(InputBytes(file).Stream());
+      InputBytes input(file);
+      const DecodedTextFile decoded =
+          encoding->empty() ? DecodeText(input.Stream()) : DecodeLegacyText(input.Stream(), *encoding);
       std::cout << decoded.text;
       if (decoded.fault) {
         std::cout.flush();
