@@ -77,20 +77,60 @@ void PrintXML(const std::string& path, File& file, bool ignoreWhitespace) {
   std::cout << ToUTF8(text) << '\n';
 }
 
-void PrintInput(const std::string& path, bool ignoreWhitespace) {
+// Checks `file`, named `path` in messages, without building its tree, and
+// prints "FILE: XMLParseOK" when it parses.
+void CheckXML(const std::string& path, File& file) {
+  const XMLCheck check = CheckXMLFile(file);
+  if (check.status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, check), kExitWorkFailed};
+  std::cout << path << ": " << StatusName(check.status) << '\n';
+}
+
+struct XmlOptions {
+  std::vector<std::string> files;
+  bool ignoreWhitespace = false;
+  bool noOutput = false;
+};
+
+// Prints or checks every file in turn; a file that fails is reported and the
+// next one follows. The command fails when any file failed.
+void RunXml(const XmlOptions& options) {
   XMLEntryExit connection;
-  WithInputFile(path, [&](File& file) { PrintXML(path, file, ignoreWhitespace); });
+  bool anyFailed = false;
+  for (const std::string& path : options.files) {
+    try {
+      if (!IsStandardInput(path)) RequireInputFile(path);
+      WithInputFile(path, [&](File& file) {
+        if (options.noOutput) {
+          CheckXML(path, file);
+        } else {
+          PrintXML(path, file, options.ignoreWhitespace);
+        }
+      });
+    } catch (const CommandFailure& failure) {
+      std::cout.flush();  // what was printed comes before the error
+      std::cerr << "atelier: " << failure.message << '\n';
+      anyFailed = true;
+    } catch (const std::exception& error) {
+      std::cout.flush();
+      std::cerr << "atelier: " << error.what() << '\n';
+      anyFailed = true;
+    }
+  }
+  if (anyFailed) throw CommandFailure{"", kExitWorkFailed};
 }
 
 void AddXmlCommand(CLI::App& app) {
   auto* command = app.add_subcommand(
-      "xml", "Parse FILE into an XML tree and print the tree's XML text, or where and why the parse failed and exit 1");
-  auto file = std::make_shared<std::string>();
-  auto ignoreWhitespace = std::make_shared<bool>(false);
-  command->add_option("FILE", *file, "XML file, or - for standard input")->required()->check(InputFile());
-  command->add_flag("--ignore-whitespace", *ignoreWhitespace,
+      "xml",
+      "Parse each FILE into an XML tree and print the tree's XML text, or where and why the parse failed; "
+      "exit 1 when any file failed");
+  auto options = std::make_shared<XmlOptions>();
+  command->add_option("FILE", options->files, "XML files, in the order given; - is standard input")->required();
+  command->add_flag("--ignore-whitespace", options->ignoreWhitespace,
                     "Drop the whitespace that the parser reports as ignorable");
-  command->callback([file, ignoreWhitespace] { PrintInput(*file, *ignoreWhitespace); });
+  command->add_flag("--noout", options->noOutput,
+                    "Only check each file, without building its tree, and print \"FILE: XMLParseOK\" when it parses");
+  command->callback([options] { RunXml(*options); });
 }
 
 const CommandRegistration registration{"xml", AddXmlCommand};
