@@ -40,14 +40,16 @@ std::vector<unsigned char> ReadStandardInput() {
   }
 }
 
-InputBytes::InputBytes(std::string_view argument) {
+InputBytes::InputBytes(std::string_view argument, bool showProgress) {
   if (IsStandardInput(argument)) {
     source_ = std::make_unique<IMemoryByteStream>(ReadStandardInput());
-    return;
+  } else {
+    RequireInputFile(argument);
+    source_ = std::make_unique<IPlatformByteStream>(File(PathFromUTF8(argument)));
   }
-  RequireInputFile(argument);
-  source_ = std::make_unique<IPlatformByteStream>(File(PathFromUTF8(argument)));
-  buffered_ = std::make_unique<IBufferedByteStream>(*source_, 32768, 4096);
+  progress_ = std::make_unique<ProgressLine>(std::string(argument), source_->GetLength(), showProgress);
+  watched_ = std::make_unique<ProgressByteStream>(*source_, *progress_);
+  buffered_ = std::make_unique<IBufferedByteStream>(*watched_, 32768, 4096);
 }
 
 namespace {

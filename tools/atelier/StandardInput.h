@@ -12,6 +12,7 @@
 
 #include "Dossik.h"
 #include "PathArguments.h"
+#include "ProgressLine.h"
 
 namespace atelier {
 
@@ -25,17 +26,20 @@ bool IsStandardInput(std::string_view argument);
 std::vector<unsigned char> ReadStandardInput();
 
 // The bytes of the input an argument names: standard input for "-", else
-// the file, which must be a regular file (as RequireInputFile checks), read
-// through a buffer. The stream stands at the start and can be set back to
+// the file, which must be a regular file (as RequireInputFile checks), both
+// read through a buffer. The stream stands at the start and can be set back to
 // it. File errors throw.
+// With `showProgress`, a large input shows how far it was read (ProgressLine.h).
 class InputBytes {
  public:
-  explicit InputBytes(std::string_view argument);
-  IByteStream& Stream() { return buffered_ ? *buffered_ : *source_; }
+  explicit InputBytes(std::string_view argument, bool showProgress = false);
+  IByteStream& Stream() { return *buffered_; }
 
  private:
   std::unique_ptr<IByteStream> source_;
-  std::unique_ptr<IBufferedByteStream> buffered_;  // over a file
+  std::unique_ptr<ProgressLine> progress_;
+  std::unique_ptr<ProgressByteStream> watched_;
+  std::unique_ptr<IBufferedByteStream> buffered_;
 };
 
 // A temporary file holding the bytes of standard input, for the libraries

@@ -26,14 +26,18 @@ void AddDecodeCommand(CLI::App& app) {
   command->add_option("--from", *encoding,
                       "Read the files as text in this legacy encoding (windows-1251, Shift_JIS, KOI8-R, EUC-KR, ...), "
                       "with the platform's converters, instead of UTF-8 or UTF-16");
-  command->callback([files, encoding] {
+  auto quiet = std::make_shared<bool>(false);
+  command->add_flag("--quiet", *quiet, "Show no progress line, even for a large file on a terminal");
+  command->callback([files, encoding, quiet] {
     if (!encoding->empty() && !IsKnownEncoding(*encoding)) {
       throw CommandFailure{"--from: this system cannot decode the encoding '" + *encoding + "'", kExitUsageError};
     }
     for (const std::string& file : *files) {
-      InputBytes input(file);
-      const DecodedTextFile decoded =
-          encoding->empty() ? DecodeText(input.Stream()) : DecodeLegacyText(input.Stream(), *encoding);
+      // The input, and its progress line, are gone before the text is printed.
+      const DecodedTextFile decoded = [&] {
+        InputBytes input(file, !*quiet);
+        return encoding->empty() ? DecodeText(input.Stream()) : DecodeLegacyText(input.Stream(), *encoding);
+      }();
       std::cout << decoded.text;
       if (decoded.fault) {
         std::cout.flush();

@@ -20,10 +20,11 @@ namespace {
 struct ConversionPaths {
   std::string input;
   std::string output;
+  bool quiet = false;
 };
 
 void Pack(const ConversionPaths& paths) {
-  InputBytes input(paths.input);
+  InputBytes input(paths.input, !paths.quiet);
   const PmImage image = ReadTrueColorPng(input.Stream(), paths.input);
   WriteWholeFile(PathFromUTF8(paths.output), [&image](OByteStream& out) { out << image; });
   std::cerr << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels, "
@@ -32,7 +33,7 @@ void Pack(const ConversionPaths& paths) {
 
 void Unpack(const ConversionPaths& paths) {
   PmImage image;
-  InputBytes input(paths.input);
+  InputBytes input(paths.input, !paths.quiet);
   IByteStream& in = input.Stream();
   try {
     in >> image;
@@ -57,6 +58,7 @@ CLI::App* AddConversion(CLI::App& image, const char* name, const char* descripti
   auto* command = image.add_subcommand(name, description);
   command->add_option("IN", paths.input, inputText)->required()->check(InputFile());
   command->add_option("OUT", paths.output, outputText)->required();
+  command->add_flag("--quiet", paths.quiet, "Show no progress line, even for a large file on a terminal");
   return command;
 }
 
