@@ -47,7 +47,16 @@ InputBytes::InputBytes(std::string_view argument, bool showProgress) {
     RequireInputFile(argument);
     source_ = std::make_unique<IPlatformByteStream>(File(PathFromUTF8(argument)));
   }
-  progress_ = std::make_unique<ProgressLine>(std::string(argument), source_->GetLength(), showProgress);
+  Watch(std::string(argument), showProgress);
+}
+
+InputBytes::InputBytes(const File& file, const std::string& name, bool showProgress)
+    : source_(std::make_unique<IPlatformByteStream>(file)) {
+  Watch(name, showProgress);
+}
+
+void InputBytes::Watch(const std::string& name, bool showProgress) {
+  progress_ = std::make_unique<ProgressLine>(name, source_->GetLength(), showProgress);
   watched_ = std::make_unique<ProgressByteStream>(*source_, *progress_);
   buffered_ = std::make_unique<IBufferedByteStream>(*watched_, 32768, 4096);
 }

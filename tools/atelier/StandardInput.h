@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,9 +34,13 @@ std::vector<unsigned char> ReadStandardInput();
 class InputBytes {
  public:
   explicit InputBytes(std::string_view argument, bool showProgress = false);
+  // The bytes of `file`, named `name` on the progress line.
+  InputBytes(const File& file, const std::string& name, bool showProgress);
   IByteStream& Stream() { return *buffered_; }
 
  private:
+  void Watch(const std::string& name, bool showProgress);
+
   std::unique_ptr<IByteStream> source_;
   std::unique_ptr<ProgressLine> progress_;
   std::unique_ptr<ProgressByteStream> watched_;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Arborix.h"
+#include "StandardInput.h"
 
 namespace atelier {
 
@@ -72,16 +73,34 @@ class FaultRecorder : public XMLErrorHandler {
   std::optional<ParseFaultLocation>& fault_;
 };
 
+// The bytes of a stream, unchanged, for the parser.
+class ByteStreamQURInputStream : public HQURBinInputStreamBase {
+ public:
+  explicit ByteStreamQURInputStream(IByteStream& in) : in_(in) {}
+  unsigned int readBytes(unsigned char* const buffer, unsigned int maximum) override {
+    return in_.ReadBlock(buffer, maximum);
+  }
+  std::uint32_t curPos() const override { return in_.GetPosition(); }
+
+ private:
+  IByteStream& in_;
+};
+
 }  // namespace
 
-XMLCheck CheckXMLFile(File& file) {
+XMLCheck CheckXMLFile(File& file, const std::string& name, bool showProgress) {
+  InputBytes input(file, name, showProgress);
+  return CheckXML(input.Stream());
+}
+
+XMLCheck CheckXML(IByteStream& in) {
   XMLCheck check;
   CQURSAX2Parser parser = CQURSAX2Parser::New();
   parser.setFeature(CQURSAX2Parser::kValidationFeature, false);
   parser.setFeature(CQURSAX2Parser::kNamespacesFeature, false);
   auto keeper = std::make_unique<LocatorKeeper>();
   auto recorder = std::make_unique<FaultRecorder>(*keeper, check.fault);
-  auto stream = std::make_unique<FileBasedQURInputStream>(file);
+  auto stream = std::make_unique<ByteStreamQURInputStream>(in);
   const LocatorKeeper& elements = *keeper;
   const FaultRecorder& faults = *recorder;
   try {

@@ -26,7 +26,10 @@ struct XMLCheck {
   XMLParseStatus status = XMLParseOK;
   std::optional<ParseFaultLocation> fault;
 };
-XMLCheck CheckXMLFile(File& file);
+XMLCheck CheckXML(IByteStream& in);
+// The same for `file`, named `name`, with a progress line when
+// `showProgress` (ProgressLine.h).
+XMLCheck CheckXMLFile(File& file, const std::string& name = "", bool showProgress = false);
 
 // Why `file`, named `path` in the text, failed to parse with `status`, as
 // compilers put it: "FILE:LINE:COLUMN: MESSAGE (STATUS)", or "FILE: STATUS"

@@ -79,8 +79,8 @@ void PrintXML(const std::string& path, File& file, bool ignoreWhitespace) {
 
 // Checks `file`, named `path` in messages, without building its tree, and
 // prints "FILE: XMLParseOK" when it parses.
-void CheckXML(const std::string& path, File& file) {
-  const XMLCheck check = CheckXMLFile(file);
+void CheckXML(const std::string& path, File& file, bool showProgress) {
+  const XMLCheck check = CheckXMLFile(file, path, showProgress);
   if (check.status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, check), kExitWorkFailed};
   std::cout << path << ": " << StatusName(check.status) << '\n';
 }
@@ -89,6 +89,7 @@ struct XmlOptions {
   std::vector<std::string> files;
   bool ignoreWhitespace = false;
   bool noOutput = false;
+  bool quiet = false;
 };
 
 // Prints or checks every file in turn; a file that fails is reported and the
@@ -101,7 +102,7 @@ void RunXml(const XmlOptions& options) {
       if (!IsStandardInput(path)) RequireInputFile(path);
       WithInputFile(path, [&](File& file) {
         if (options.noOutput) {
-          CheckXML(path, file);
+          CheckXML(path, file, !options.quiet);
         } else {
           PrintXML(path, file, options.ignoreWhitespace);
         }
@@ -130,6 +131,7 @@ void AddXmlCommand(CLI::App& app) {
                     "Drop the whitespace that the parser reports as ignorable");
   command->add_flag("--noout", options->noOutput,
                     "Only check each file, without building its tree, and print \"FILE: XMLParseOK\" when it parses");
+  command->add_flag("--quiet", options->quiet, "Show no progress line of --noout, even for a large file on a terminal");
   command->callback([options] { RunXml(*options); });
 }
 
