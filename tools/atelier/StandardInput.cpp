@@ -16,17 +16,23 @@ namespace atelier {
 
 bool IsStandardInput(std::string_view argument) { return argument == "-"; }
 
-std::vector<unsigned char> ReadStandardInput() {
-  constexpr std::size_t kLargest = std::numeric_limits<std::uint32_t>::max();
-  std::vector<unsigned char> bytes;
+namespace {
+
+// Hands every block of standard input to `take`, up to its end; fails as
+// ReadStandardInput says.
+template <class Take>
+void ReadStandardInputBlocks(Take&& take) {
+  constexpr std::uint64_t kLargest = std::numeric_limits<std::uint32_t>::max();
+  std::uint64_t total = 0;
   unsigned char block[65536];
   while (true) {
     errno = 0;
     const std::size_t read = std::fread(block, 1, sizeof block, stdin);
-    if (read > kLargest - bytes.size()) {
+    total += read;
+    if (total > kLargest) {
       throw CommandFailure{"-: standard input holds more than " + std::to_string(kLargest) + " bytes", kExitWorkFailed};
     }
-    bytes.insert(bytes.end(), block, block + read);
+    take(block, static_cast<std::uint32_t>(read));
     if (read == sizeof block) continue;
     if (std::ferror(stdin) != 0) {
       const int reason = errno != 0 ? errno : EIO;
@@ -35,9 +41,18 @@ std::vector<unsigned char> ReadStandardInput() {
     }
     if (std::feof(stdin) != 0) {
       std::clearerr(stdin);  // a terminal may give more after its end of file
-      return bytes;
+      return;
     }
   }
+}
+
+}  // namespace
+
+std::vector<unsigned char> ReadStandardInput() {
+  std::vector<unsigned char> bytes;
+  ReadStandardInputBlocks(
+      [&bytes](const unsigned char* block, std::uint32_t count) { bytes.insert(bytes.end(), block, block + count); });
+  return bytes;
 }
 
 InputBytes::InputBytes(std::string_view argument, bool showProgress) {
@@ -79,10 +94,9 @@ std::filesystem::path UnusedTemporaryPath() {
 }  // namespace
 
 StandardInputCopy::StandardInputCopy() {
-  const std::vector<unsigned char> bytes = ReadStandardInput();
   File copy(UnusedTemporaryPath());
   OPlatformByteStream out(copy);
-  out.WriteBlock(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+  ReadStandardInputBlocks([&out](const unsigned char* block, std::uint32_t count) { out.WriteBlock(block, count); });
   out.Close();
   file_ = copy;
 }

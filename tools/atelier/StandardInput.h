@@ -48,7 +48,8 @@ class InputBytes {
 };
 
 // A temporary file holding the bytes of standard input, for the libraries
-// that read only files; removed when the object goes.
+// that read only files; removed when the object goes. Standard input is
+// copied block by block, so that memory stays small whatever its size.
 class StandardInputCopy {
  public:
   StandardInputCopy();
