@@ -12,6 +12,8 @@
 #include <cstdlib>
 
 #include "platform/UnicodeTranscoding.h"
+#else
+#include <unistd.h>
 #endif
 
 namespace platform {
@@ -48,6 +50,8 @@ void UseUTF8StandardStreams() {
   }
 }
 
+bool StandardErrorIsTerminal() { return ::_isatty(::_fileno(stderr)) != 0; }
+
 std::filesystem::path ProgramFile() {
   std::wstring name(MAX_PATH, L'\0');
   for (;;) {
@@ -66,6 +70,8 @@ std::filesystem::path ProgramFile() {
 std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char** argv) { return {argv, argv + argc}; }
 
 void UseUTF8StandardStreams() {}
+
+bool StandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) != 0; }
 
 std::filesystem::path ProgramFile() {
   std::error_code error;

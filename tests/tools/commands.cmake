@@ -5,7 +5,7 @@ add_test(NAME tools.commands.exit_codes_tell_usage_errors_from_failed_work
   COMMAND sh -c "\"$1\" --help | grep -c 'Exit codes: 0 success; 1 the work failed'; echo exit=$?
     \"$1\" xml > /dev/null 2>&1; echo missing-argument=$?
     \"$1\" decode --bogus \"$2\" > /dev/null 2>&1; echo unknown-option=$?
-    \"$1\" xml \"$2\" extra > /dev/null 2>&1; echo extra-argument=$?
+    \"$1\" plist show \"$3\" extra > /dev/null 2>&1; echo extra-argument=$?
     f=$(mktemp); cp \"$3\" \"$f\"; \"$1\" plist set \"$f\" Fresh i32 many > /dev/null 2>&1; echo malformed-value=$?; rm -f \"$f\"
     \"$1\" xml \"$4\" > /dev/null 2>&1; echo parse-failure=$?
     \"$1\" decode \"$2\" > /dev/null 2>&1; echo success=$?"
@@ -38,9 +38,10 @@ set_tests_properties(tools.commands.demo_without_its_sample_data_says_where_it_l
 # by every command: "atelier: FILE: message".
 add_test(NAME tools.commands.every_command_reports_a_missing_input_the_same_way
   COMMAND sh -c "d=$(mktemp -d); cd \"$d\"
-    for command in 'decode' 'xml' 'image pack' 'image unpack' 'plist show' 'plist get'; do
+    for command in 'decode' 'image pack' 'image unpack' 'plist show' 'plist get'; do
       \"$0\" $command none.in k 2>&1; echo exit=$?
     done
+    \"$0\" xml none.in 2>&1; echo exit=$?
     \"$0\" matte reduce none.in out.png --colors 000000,0000FF,00FF00,FF0000 2>&1; echo exit=$?
     for command in 'strings check' 'strings get' 'strings locate'; do
       \"$0\" $command none.dir k 2>&1; echo exit=$?

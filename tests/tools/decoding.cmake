@@ -38,3 +38,50 @@ add_test(NAME tools.decode.unpaired_surrogates_and_utf32_are_refused
     ${atelier})
 set_tests_properties(tools.decode.unpaired_surrogates_and_utf32_are_refused PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "^aatelier: [^\n]*lone\\.txt: unpaired surrogate U\\+DC00 at byte 4\n exit=1\natelier: [^\n]*utf32\\.txt: UTF-32BE byte-order mark \\(UTF-32 is not read\\) at byte 0\n exit=1\nab exit=0\n$")
+
+# --from ENCODING reads a legacy encoding through the platform's converters.
+add_test(NAME tools.decode.from_reads_legacy_encodings
+  COMMAND sh -c "d=$(mktemp -d); printf '\\317\\360\\350\\342\\345\\362\\n' > \"$d/cp1251.txt\"
+    printf '\\360\\322\\311\\327\\305\\324\\n' > \"$d/koi8r.txt\"; printf '\\223\\372\\226\\173\\n' > \"$d/sjis.txt\"
+    \"$0\" decode --from windows-1251 \"$d/cp1251.txt\"; \"$0\" decode --from KOI8-R \"$d/koi8r.txt\"
+    \"$0\" decode --from shift_jis \"$d/sjis.txt\"; echo exit=$?; rm -rf \"$d\""
+    ${atelier})
+set_tests_properties(tools.decode.from_reads_legacy_encodings PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^Привет\nПривет\n日本\nexit=0\n$")
+
+# A byte that is no character of the encoding ends the decoding where it
+# stands, after the text before it: at once, and past the first block the
+# decoder is given.
+add_test(NAME tools.decode.from_names_the_file_and_offset_of_a_fault
+  COMMAND sh -c "d=$(mktemp -d); printf 'ab\\230cd' > \"$d/single.txt\"
+    { head -c 70000 /dev/zero | tr '\\0' a; printf '\\230'; } > \"$d/late.txt\"
+    \"$0\" decode --from windows-1251 \"$d/single.txt\" 2>&1; echo \" exit=$?\"
+    \"$0\" decode --from windows-1251 \"$d/late.txt\" > \"$d/out\" 2>&1; echo \" exit=$?\" >> \"$d/out\"
+    test -z \"$(head -c 70000 \"$d/out\" | tr -d a)\" && printf '[70000 a]'; tail -c +70001 \"$d/out\"; rm -rf \"$d\""
+    ${atelier})
+set_tests_properties(tools.decode.from_names_the_file_and_offset_of_a_fault PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^abatelier: [^\n]*/single\\.txt: not a character of windows-1251 at byte 2\n exit=1\n\\[70000 a\\]atelier: [^\n]*/late\\.txt: not a character of windows-1251 at byte 70000\n exit=1\n$")
+
+# In a multi-byte encoding the fault starts at the lead byte of a bad pair,
+# and at the first byte of a character cut off by the end. (Windows converts
+# Shift_JIS up to a byte that surely ends a character, so it places such a
+# fault at the start of that run instead.)
+if(NOT WIN32)
+  add_test(NAME tools.decode.from_places_a_multibyte_fault_at_its_lead_byte
+    COMMAND sh -c "d=$(mktemp -d); printf '\\223\\372\\223 ' > \"$d/trail.txt\"
+      printf '\\223\\372\\226\\173\\202' > \"$d/cut.txt\"
+      \"$0\" decode --from Shift_JIS \"$d/trail.txt\" 2>&1; echo \" exit=$?\"
+      \"$0\" decode --from Shift_JIS \"$d/cut.txt\" 2>&1; echo \" exit=$?\"; rm -rf \"$d\""
+      ${atelier})
+  set_tests_properties(tools.decode.from_places_a_multibyte_fault_at_its_lead_byte PROPERTIES LABELS tools
+    PASS_REGULAR_EXPRESSION "^日atelier: [^\n]*/trail\\.txt: not a character of Shift_JIS at byte 2\n exit=1\n日本atelier: [^\n]*/cut\\.txt: not a character of Shift_JIS at byte 4\n exit=1\n$")
+endif()
+
+# An encoding the system cannot decode is a usage error, told before any file
+# is read.
+add_test(NAME tools.decode.from_refuses_an_unknown_encoding
+  COMMAND sh -c "\"$0\" decode --from no-such-encoding \"$1\" 2>&1; echo exit=$?
+    \"$0\" decode --from 'UTF-8//IGNORE' \"$1\" 2>&1; echo exit=$?"
+    ${atelier} ${decoding_examples}/utf8.txt)
+set_tests_properties(tools.decode.from_refuses_an_unknown_encoding PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: --from: this system cannot decode the encoding 'no-such-encoding'\nexit=2\natelier: --from: this system cannot decode the encoding 'UTF-8//IGNORE'\nexit=2\n$")

@@ -93,3 +93,41 @@ add_test(NAME tools.images.pack_refuses_a_png_whose_data_ends_early
           sh ${atelier} ${CMAKE_CURRENT_SOURCE_DIR}/data/claims-16000x16000.png ${images_out})
 set_tests_properties(tools.images.pack_refuses_a_png_whose_data_ends_early PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "^atelier: [^\n]*claims-16000x16000\\.png: [^\n]+\nexit=1\n0\n$")
+
+# Without --colors, expand takes the colours of the matte's own palette: the
+# same pixels as when the colours it was reduced to are given again.
+# "#RRGGBB" is the same colour as "RRGGBB", in either case of the letters.
+add_test(NAME tools.images.expand_without_colours_uses_the_mattes_own_palette
+  COMMAND sh -c "set -e; d=$(mktemp -d)
+    \"$1\" matte reduce \"$2\" \"$d/plain.png\" --colors ${images_colors} 2> /dev/null
+    \"$1\" matte reduce \"$2\" \"$d/hash.png\" --colors '#1e2846,#6E5078,F0A064,#fff0c8' 2> /dev/null
+    cmp \"$d/plain.png\" \"$d/hash.png\" && echo hash-same
+    \"$1\" matte expand \"$d/plain.png\" \"$d/given.png\" --colors ${images_colors} 2> /dev/null
+    \"$1\" matte expand \"$d/plain.png\" \"$d/own.png\" 2> /dev/null
+    cmp \"$d/given.png\" \"$d/own.png\" && echo own-same
+    \"$1\" matte expand \"$d/plain.png\" \"$d/grey.png\" --colors 000000,555555,AAAAAA,FFFFFF 2> /dev/null
+    cmp -s \"$d/given.png\" \"$d/grey.png\" || echo colours-given-win; rm -rf \"$d\""
+    sh ${atelier} ${images_sample})
+set_tests_properties(tools.images.expand_without_colours_uses_the_mattes_own_palette PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^hash-same\nown-same\ncolours-given-win\n$")
+
+# One '#' before a colour, no more, and reduce still needs its colours.
+add_test(NAME tools.images.colours_take_one_hash_at_most
+  COMMAND sh -c "\"$1\" matte reduce \"$2\" \"$3/x.png\" --colors '##1E2846,6E5078,F0A064,FFF0C8' 2>&1; echo exit=$?
+    \"$1\" matte reduce \"$2\" \"$3/x.png\" --colors '#,6E5078,F0A064,FFF0C8' 2>&1; echo exit=$?
+    \"$1\" matte reduce \"$2\" \"$3/x.png\" > /dev/null 2>&1; echo exit=$?"
+    sh ${atelier} ${images_sample} ${images_out})
+set_tests_properties(tools.images.colours_take_one_hash_at_most PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^atelier: --colors takes four colours [^\n]*; got '##1E2846,6E5078,F0A064,FFF0C8'\nexit=2\natelier: --colors takes four colours [^\n]*; got '#,6E5078,F0A064,FFF0C8'\nexit=2\nexit=2\n$")
+
+# What was written is reported on standard error, so that standard output
+# carries only results.
+add_test(NAME tools.images.reports_of_what_was_written_go_to_standard_error
+  COMMAND sh -c "d=$(mktemp -d)
+    \"$1\" image pack \"$2\" \"$d/a.bin\" 2> /dev/null; \"$1\" image unpack \"$d/a.bin\" \"$d/a.png\" 2> /dev/null
+    \"$1\" matte reduce \"$2\" \"$d/m.png\" --colors ${images_colors} 2> /dev/null
+    \"$1\" matte expand \"$d/m.png\" \"$d/e.png\" 2> /dev/null; echo stdout-empty
+    \"$1\" image pack \"$2\" \"$d/b.bin\" 2>&1 > /dev/null; rm -rf \"$d\""
+    sh ${atelier} ${images_sample})
+set_tests_properties(tools.images.reports_of_what_was_written_go_to_standard_error PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^stdout-empty\nwrote [^\n]*b\\.bin: 320 x 240 pixels, 307208 bytes\n$")

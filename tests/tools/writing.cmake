@@ -4,14 +4,14 @@
 set(writing_sample ${PROJECT_SOURCE_DIR}/examples/images/lakeside.png)
 
 # "-" is standard output for every command that writes a file; what was
-# written is then reported on standard error, and no file named "-" appears.
+# written is reported on standard error, and no file named "-" appears.
 add_test(NAME tools.writing.a_dash_as_output_path_writes_standard_output
   COMMAND sh -c "set -e; d=$(mktemp -d); cd \"$d\"
-    \"$0\" image pack \"$1\" file.bin > /dev/null; \"$0\" image pack \"$1\" - > std.bin 2> report
+    \"$0\" image pack \"$1\" file.bin 2> /dev/null; \"$0\" image pack \"$1\" - > std.bin 2> report
     cmp file.bin std.bin && echo pack-same; cat report
-    \"$0\" image unpack file.bin file.png > /dev/null; \"$0\" image unpack file.bin - > std.png 2> report
+    \"$0\" image unpack file.bin file.png 2> /dev/null; \"$0\" image unpack file.bin - > std.png 2> report
     cmp file.png std.png && echo unpack-same; cat report
-    \"$0\" matte reduce \"$1\" file.png --colors 000000,0000FF,00FF00,FF0000 > /dev/null
+    \"$0\" matte reduce \"$1\" file.png --colors 000000,0000FF,00FF00,FF0000 2> /dev/null
     \"$0\" matte reduce \"$1\" - --colors 000000,0000FF,00FF00,FF0000 > std.png 2> report
     cmp file.png std.png && echo reduce-same; cat report
     \"$0\" matte expand std.png - --colors 000000,0000FF,00FF00,FF0000 2> report | head -c 4 | od -An -c | tr -d ' '; cat report

@@ -87,3 +87,29 @@ add_test(NAME atelier_demo_changes_a_setting_and_saves_it
   COMMAND ${atelier} demo)
 set_tests_properties(atelier_demo_changes_a_setting_and_saves_it PROPERTIES LABELS tools
   PASS_REGULAR_EXPRESSION "Window/Width 1280 -> 1920, saved to a temporary file:\n<\\?xml version='1.0' encoding='UTF-8'\\?>\n<prop.map>\n<prop.list>\n<prop.pair>\n<key>Author</key>\n<ustring>Zoë Ångström</ustring>")
+
+# Several files in one run: each is printed or reported in turn, and the run
+# fails when any file failed.
+add_test(NAME atelier_xml_reports_several_files_in_turn
+  COMMAND sh -c "d=$(mktemp -d); printf '<a>1</a>' > \"$d/one.xml\"; printf '<a></b>' > \"$d/bad.xml\"; printf '<b/>' > \"$d/two.xml\"
+    \"$0\" xml \"$d/one.xml\" \"$d/bad.xml\" \"$d/missing.xml\" \"$d/two.xml\" 2>&1; echo exit=$?
+    \"$0\" xml \"$d/one.xml\" \"$d/two.xml\" 2>&1; echo exit=$?; rm -rf \"$d\""
+    ${atelier})
+set_tests_properties(atelier_xml_reports_several_files_in_turn PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^<\\?xml version='1.0'\\?><a>1</a>\natelier: [^\n]*/bad\\.xml:1:6: mismatched tag \\(XMLParseTagMismatch\\)\natelier: [^\n]*/missing\\.xml: No such file or directory\n<\\?xml version='1.0'\\?><b />\nexit=1\n<\\?xml version='1.0'\\?><a>1</a>\n<\\?xml version='1.0'\\?><b />\nexit=0\n$")
+
+# --noout checks without printing the tree: "FILE: XMLParseOK" for a file that
+# parses, and for one that does not the same report as the tree's parse gives.
+add_test(NAME atelier_xml_noout_reports_the_status_the_tree_parse_gives
+  COMMAND sh -c "d=$(mktemp -d); : > \"$d/empty.xml\"; printf '<!-- c -->' > \"$d/comment.xml\"
+    printf '<a>&x;</a>' > \"$d/entity.xml\"; printf '<a/><b/>' > \"$d/two.xml\"; printf '<a>\\351</a>' > \"$d/bytes.xml\"
+    printf '<?xml version=\"1.0\" encoding=\"x-unheard-of\"?><a/>' > \"$d/encoding.xml\"; printf '<a><b>' > \"$d/open.xml\"
+    for f in empty comment entity two bytes encoding open; do
+      \"$0\" xml \"$d/$f.xml\" > /dev/null 2> \"$d/tree\"; tree=$?; \"$0\" xml --noout \"$d/$f.xml\" > \"$d/out\" 2> \"$d/check\"; check=$?
+      cmp -s \"$d/tree\" \"$d/check\" && test $tree = $check && test ! -s \"$d/out\" && echo \"$f same\"
+    done
+    \"$0\" xml --noout \"$1\" \"$d/open.xml\" \"$1\" 2>&1; echo exit=$?
+    \"$0\" xml --noout - < \"$1\"; echo exit=$?; rm -rf \"$d\""
+    ${atelier} ${xml_examples}/note.xml)
+set_tests_properties(atelier_xml_noout_reports_the_status_the_tree_parse_gives PROPERTIES LABELS tools
+  PASS_REGULAR_EXPRESSION "^empty same\ncomment same\nentity same\ntwo same\nbytes same\nencoding same\nopen same\n[^\n]*/note\\.xml: XMLParseOK\natelier: [^\n]*/open\\.xml:1:7: [^\n]* \\(XMLParseTagMismatch\\)\n[^\n]*/note\\.xml: XMLParseOK\nexit=1\n-: XMLParseOK\nexit=0\n$")

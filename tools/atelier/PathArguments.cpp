@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "CommandRegistry.h"
+#include "StandardInput.h"
 
 namespace atelier {
 
@@ -50,6 +51,15 @@ CLI::Validator ExistingEntry(std::filesystem::file_type type, const char* descri
 void RequireInputFile(std::string_view text) { RequireEntry(text, std::filesystem::file_type::regular); }
 
 CLI::Validator ExistingFile() { return ExistingEntry(std::filesystem::file_type::regular, "FILE"); }
+
+CLI::Validator InputFile() {
+  return CLI::Validator(
+      [](const std::string& argument) {
+        if (!IsStandardInput(argument)) RequireInputFile(argument);
+        return std::string();
+      },
+      "FILE or -");
+}
 
 CLI::Validator ExistingFolder() { return ExistingEntry(std::filesystem::file_type::directory, "DIR"); }
 

@@ -28,5 +28,7 @@ void RequireInputFile(std::string_view text);
 // line: it ends the tool as RequireInputFile does ("DIR: not a folder").
 CLI::Validator ExistingFile();
 CLI::Validator ExistingFolder();
+// As ExistingFile, but "-" (standard input) passes too.
+CLI::Validator InputFile();
 
 }  // namespace atelier

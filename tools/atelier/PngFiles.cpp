@@ -71,6 +71,7 @@ struct DecodedPng {
   std::uint32_t width = 0;
   std::uint32_t height = 0;
   std::vector<unsigned char> bytes;
+  std::vector<PmImagePixel> palette;  // of a palette image
 };
 
 // Reads the rows one at a time, the storage growing by a row as the first
@@ -94,6 +95,13 @@ DecodedPng Decode(IByteStream& in, const std::string& name, PixelForm form) {
   const auto colorType = png_get_color_type(png, info);
   if (form == PixelForm::PaletteIndex) {
     if (colorType != PNG_COLOR_TYPE_PALETTE) png_error(png, "not a palette (indexed) PNG");
+    png_colorp colors = nullptr;
+    int count = 0;
+    if (png_get_PLTE(png, info, &colors, &count) == 0) png_error(png, "a palette PNG without its palette");
+    for (int k = 0; k < count; ++k) {
+      decoded.palette.push_back(static_cast<std::uint32_t>(colors[k].red) << 16 |
+                                static_cast<std::uint32_t>(colors[k].green) << 8 | colors[k].blue);
+    }
     png_set_packing(png);
   } else {
     png_set_expand(png);
@@ -172,11 +180,11 @@ PmImage TrueColorImage(const DecodedPng& decoded) {
   return image;
 }
 
-PmMatte IndexMatte(const DecodedPng& decoded) {
-  PmMatte matte(SizeOf(decoded));
-  auto element = matte.begin();
+IndexedPng IndexMatte(const DecodedPng& decoded) {
+  IndexedPng indexed{PmMatte(SizeOf(decoded)), decoded.palette};
+  auto element = indexed.matte.begin();
   if (!decoded.bytes.empty()) std::memcpy(element.Address(), decoded.bytes.data(), decoded.bytes.size());
-  return matte;
+  return indexed;
 }
 
 }  // namespace
@@ -189,11 +197,11 @@ PmImage ReadTrueColorPng(IByteStream& in, const std::string& name) {
   return TrueColorImage(Decode(in, name, PixelForm::TrueColor));
 }
 
-PmMatte ReadIndexedPng(const std::filesystem::path& path) {
+IndexedPng ReadIndexedPng(const std::filesystem::path& path) {
   return IndexMatte(DecodeFile(path, PixelForm::PaletteIndex));
 }
 
-PmMatte ReadIndexedPng(IByteStream& in, const std::string& name) {
+IndexedPng ReadIndexedPng(IByteStream& in, const std::string& name) {
   return IndexMatte(Decode(in, name, PixelForm::PaletteIndex));
 }
 

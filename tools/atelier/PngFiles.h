@@ -10,6 +10,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "Dossik.h"
 #include "Pixmora.h"
@@ -24,10 +25,17 @@ namespace atelier {
 PmImage ReadTrueColorPng(const std::filesystem::path& path);
 PmImage ReadTrueColorPng(IByteStream& in, const std::string& name);
 
-// Reads the indices of a palette PNG, one matte element per pixel. Throws
-// std::runtime_error when the file is not a palette PNG or cannot be read.
-PmMatte ReadIndexedPng(const std::filesystem::path& path);
-PmMatte ReadIndexedPng(IByteStream& in, const std::string& name);
+// A palette PNG: the index of every pixel, one matte element each, and the
+// colours of the palette's entries in their order (1 to 256 of them), opaque.
+struct IndexedPng {
+  PmMatte matte;
+  std::vector<PmImagePixel> palette;
+};
+
+// Reads a palette PNG. Throws std::runtime_error when the file is not a
+// palette PNG or cannot be read.
+IndexedPng ReadIndexedPng(const std::filesystem::path& path);
+IndexedPng ReadIndexedPng(IByteStream& in, const std::string& name);
 
 // Writes RGB when every pixel is opaque, RGBA otherwise.
 void WriteTrueColorPng(const std::filesystem::path& path, const PmImage& image);

@@ -18,8 +18,4 @@ void StandardOutputStream::Finish() {
 
 bool IsStandardOutput(const std::filesystem::path& path) { return path == std::filesystem::path("-"); }
 
-std::ostream& ReportStreamFor(const std::filesystem::path& path) {
-  return IsStandardOutput(path) ? std::cerr : std::cout;
-}
-
 }  // namespace atelier

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <iosfwd>
 
 #include "Dossik.h"
 
@@ -25,9 +24,5 @@ class StandardOutputStream : public OByteStream {
 
 // Whether an output path names standard output: it is "-".
 bool IsStandardOutput(const std::filesystem::path& path);
-
-// Where a command says what it wrote to `path`: standard error when the
-// written bytes themselves go to standard output, standard output otherwise.
-std::ostream& ReportStreamFor(const std::filesystem::path& path);
 
 }  // namespace atelier

@@ -3,7 +3,6 @@
 #include <memory>
 #include <utility>
 
-#include "ParserErrorStatus.h"
 #include "arborix/CQURSAX2Parser.h"
 #include "arborix/FileBasedQURInputStream.h"
 #include "arborix/UnicodeStringBasedQURInputStream.h"
@@ -12,7 +11,6 @@
 #include "parser_client/ParserTurn.h"
 
 using arborix_internal::ParserTurn;
-using arborix_internal::StatusForParserError;
 
 namespace {
 
@@ -53,7 +51,7 @@ class ParseRun {
   // The status of the last error the parser reported, if it reported one.
   bool RecordedStatus(XMLParseStatus& status) const {
     if (recorder_ == nullptr || !recorder_->HasError()) return false;
-    status = StatusForParserError(recorder_->ErrorID());
+    status = recorder_->Status();
     return true;
   }
 

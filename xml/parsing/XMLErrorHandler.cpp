@@ -1,5 +1,7 @@
 #include "arborix/XMLErrorHandler.h"
 
+#include "ParserErrorStatus.h"
+
 namespace {
 // The component that reports faults of the document itself.
 constexpr const char* kDocumentComponent = "QURParser";
@@ -13,4 +15,8 @@ void XMLErrorHandler::Record(const CKORError& error) {
   if (error.Component() != kDocumentComponent) return;
   hasError_ = true;
   errorID_ = static_cast<std::int32_t>(error.ID());
+}
+
+XMLParseStatus XMLErrorHandler::Status() const {
+  return hasError_ ? arborix_internal::StatusForParserError(errorID_) : XMLParseFailed;
 }

@@ -26,6 +26,10 @@ PLATFORM_EXPORT std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char**
 // program runs, lets a console it writes to show that output as UTF-8.
 PLATFORM_EXPORT void UseUTF8StandardStreams();
 
+// Whether the program's standard error is a terminal (a console on
+// Windows), where a line may be redrawn in place.
+PLATFORM_EXPORT bool StandardErrorIsTerminal();
+
 // The running program's own file, as an absolute path, so that a program can
 // find the files installed beside it; empty when the system cannot tell.
 PLATFORM_EXPORT std::filesystem::path ProgramFile();

@@ -2,14 +2,13 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "CommandRegistry.h"
 #include "Glyphwerk.h"
+#include "StandardInput.h"
 #include "TextFileDecoding.h"
 #include "ToolText.h"
 
@@ -34,9 +33,7 @@ void MapArguments(CaseFunction map, const std::vector<std::string>& texts) {
 // through as they are. Text before a fault is mapped and printed, then the
 // fault ends the command.
 void MapStandardInput(CaseFunction map) {
-  std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  if (std::cin.bad()) throw CommandFailure{"could not read standard input"};
-  IMemoryByteStream in(std::move(bytes));
+  IMemoryByteStream in(ReadStandardInput());
   const DecodedTextFile decoded = DecodeText(in);
   std::cout << ToUTF8(map(FromUTF8(decoded.text)));
   if (decoded.fault) throw CommandFailure{DescribeFault("standard input", decoded)};

@@ -12,7 +12,7 @@
 #include "PathArguments.h"
 #include "PixmoraUtils.h"
 #include "PngFiles.h"
-#include "StandardOutputStream.h"
+#include "StandardInput.h"
 
 namespace atelier {
 namespace {
@@ -20,19 +20,21 @@ namespace {
 struct ConversionPaths {
   std::string input;
   std::string output;
+  bool quiet = false;
 };
 
 void Pack(const ConversionPaths& paths) {
-  const PmImage image = ReadTrueColorPng(PathFromUTF8(paths.input));
+  InputBytes input(paths.input, !paths.quiet);
+  const PmImage image = ReadTrueColorPng(input.Stream(), paths.input);
   WriteWholeFile(PathFromUTF8(paths.output), [&image](OByteStream& out) { out << image; });
-  ReportStreamFor(PathFromUTF8(paths.output)) << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y
-            << " pixels, " << 8 + 4 * image.ElementCount() << " bytes\n";
+  std::cerr << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels, "
+            << 8 + 4 * image.ElementCount() << " bytes\n";
 }
 
 void Unpack(const ConversionPaths& paths) {
   PmImage image;
-  IPlatformByteStream file{File(PathFromUTF8(paths.input))};
-  IBufferedByteStream in(file, 32768, 4096);
+  InputBytes input(paths.input, !paths.quiet);
+  IByteStream& in = input.Stream();
   try {
     in >> image;
   } catch (const StoredImageTooShortError& error) {
@@ -48,14 +50,15 @@ void Unpack(const ConversionPaths& paths) {
                          1};
   }
   WriteTrueColorPng(PathFromUTF8(paths.output), image);
-  ReportStreamFor(PathFromUTF8(paths.output)) << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
+  std::cerr << "wrote " << paths.output << ": " << image.GetSize().x << " x " << image.GetSize().y << " pixels\n";
 }
 
 CLI::App* AddConversion(CLI::App& image, const char* name, const char* description, const char* inputText,
                         const char* outputText, ConversionPaths& paths) {
   auto* command = image.add_subcommand(name, description);
-  command->add_option("IN", paths.input, inputText)->required()->check(ExistingFile());
+  command->add_option("IN", paths.input, inputText)->required()->check(InputFile());
   command->add_option("OUT", paths.output, outputText)->required();
+  command->add_flag("--quiet", paths.quiet, "Show no progress line, even for a large file on a terminal");
   return command;
 }
 
@@ -63,10 +66,10 @@ void AddImageCommand(CLI::App& app) {
   auto* image = app.add_subcommand("image", "Convert between PNG files and the stored image form");
   image->require_subcommand(1);
   auto pack = std::make_shared<ConversionPaths>();
-  AddConversion(*image, "pack", "Store a PNG's pixels in the stored image form", "Input PNG", "Output file, or - for standard output", *pack)
+  AddConversion(*image, "pack", "Store a PNG's pixels in the stored image form", "Input PNG, or - for standard input", "Output file, or - for standard output", *pack)
       ->callback([pack] { Pack(*pack); });
   auto unpack = std::make_shared<ConversionPaths>();
-  AddConversion(*image, "unpack", "Write a stored image as a PNG", "Input file", "Output PNG, or - for standard output", *unpack)
+  AddConversion(*image, "unpack", "Write a stored image as a PNG", "Input file, or - for standard input", "Output PNG, or - for standard output", *unpack)
       ->callback([unpack] { Unpack(*unpack); });
 }
 

@@ -26,6 +26,7 @@
 #include "CommandRegistry.h"
 #include "ParseFaultLocation.h"
 #include "PathArguments.h"
+#include "StandardInput.h"
 #include "StandardOutputStream.h"
 #include "ToolText.h"
 
@@ -100,9 +101,9 @@ struct LoadedFile {
 
 constexpr std::u16string_view kPropListRoot = u"prop.map";
 
-// `consequence` ends the message of a refusal ("; nothing was changed").
-void Load(const std::string& path, LoadedFile& loaded, const std::string& consequence = "") {
-  File file(PathFromUTF8(path));
+// Loads `file`, named `path` in messages; `consequence` ends the message of a
+// refusal ("; nothing was changed").
+void Load(const std::string& path, File& file, LoadedFile& loaded, const std::string& consequence = "") {
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, false, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
@@ -225,17 +226,22 @@ std::vector<UTF16String> SplitKeyPath(const std::string& path) {
   }
 }
 
+// Loads the file `path` names, or standard input for "-".
+void LoadInput(const std::string& path, LoadedFile& loaded) {
+  WithInputFile(path, [&](File& file) { Load(path, file, loaded); });
+}
+
 void ShowCommand(const std::string& path) {
   XMLEntryExit connection;
   LoadedFile loaded;
-  Load(path, loaded);
+  LoadInput(path, loaded);
   Show(loaded.list, loaded.keys, 0, std::cout);
 }
 
 void GetCommand(const std::string& path, const std::string& keyPath) {
   XMLEntryExit connection;
   LoadedFile loaded;
-  Load(path, loaded);
+  LoadInput(path, loaded);
   const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
   const PropList* list = &loaded.list;
   const KeyTree* names = &loaded.keys;
@@ -352,7 +358,10 @@ void SetCommand(const std::string& path, const std::string& keyPath, const std::
   if (!fresh && !std::filesystem::is_regular_file(status)) {
     throw CommandFailure{path + ": not a regular file; nothing was changed", kExitWorkFailed};
   }
-  if (!fresh) Load(path, loaded, "; " + path + " was left untouched");
+  if (!fresh) {
+    File existing(file);
+    Load(path, existing, loaded, "; " + path + " was left untouched");
+  }
   const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
   PropList* list = &loaded.list;
   for (std::size_t index = 0; index + 1 < keys.size(); ++index) {
@@ -385,12 +394,12 @@ void AddPlistCommand(CLI::App& app) {
   auto args = std::make_shared<Arguments>();
 
   auto* show = plist->add_subcommand("show", "Print the list in FILE as an indented tree with each value's kind");
-  show->add_option("FILE", args->file, "Property-list file")->required()->check(ExistingFile());
+  show->add_option("FILE", args->file, "Property-list file, or - for standard input")->required()->check(InputFile());
   show->callback([args] { ShowCommand(args->file); });
 
   auto* get = plist->add_subcommand(
       "get", "Print the value at KEYPATH: a scalar as text, an array one element per line, a sub-list as a tree");
-  get->add_option("FILE", args->file, "Property-list file")->required()->check(ExistingFile());
+  get->add_option("FILE", args->file, "Property-list file, or - for standard input")->required()->check(InputFile());
   get->add_option("KEYPATH", args->keyPath, "Keys of nested sub-lists joined by '/'")->required();
   get->callback([args] { GetCommand(args->file, args->keyPath); });
 

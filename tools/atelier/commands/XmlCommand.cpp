@@ -10,6 +10,7 @@
 #include "CommandRegistry.h"
 #include "ParseFaultLocation.h"
 #include "PathArguments.h"
+#include "StandardInput.h"
 #include "ToolText.h"
 
 namespace atelier {
@@ -64,9 +65,8 @@ void EscapeTexts(XMLElementNode& root) {
   }
 }
 
-void PrintXML(const std::string& path, bool ignoreWhitespace) {
-  XMLEntryExit connection;
-  File file(PathFromUTF8(path));
+// Prints the tree of `file`, named `path` in messages.
+void PrintXML(const std::string& path, File& file, bool ignoreWhitespace) {
   XMLDocument* parsed = nullptr;
   const XMLParseStatus status = ParseXMLFile(file, ignoreWhitespace, &parsed);
   std::unique_ptr<XMLDocument> document(parsed);
@@ -77,15 +77,62 @@ void PrintXML(const std::string& path, bool ignoreWhitespace) {
   std::cout << ToUTF8(text) << '\n';
 }
 
+// Checks `file`, named `path` in messages, without building its tree, and
+// prints "FILE: XMLParseOK" when it parses.
+void CheckXML(const std::string& path, File& file, bool showProgress) {
+  const XMLCheck check = CheckXMLFile(file, path, showProgress);
+  if (check.status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, check), kExitWorkFailed};
+  std::cout << path << ": " << StatusName(check.status) << '\n';
+}
+
+struct XmlOptions {
+  std::vector<std::string> files;
+  bool ignoreWhitespace = false;
+  bool noOutput = false;
+  bool quiet = false;
+};
+
+// Prints or checks every file in turn; a file that fails is reported and the
+// next one follows. The command fails when any file failed.
+void RunXml(const XmlOptions& options) {
+  XMLEntryExit connection;
+  bool anyFailed = false;
+  for (const std::string& path : options.files) {
+    try {
+      if (!IsStandardInput(path)) RequireInputFile(path);
+      WithInputFile(path, [&](File& file) {
+        if (options.noOutput) {
+          CheckXML(path, file, !options.quiet);
+        } else {
+          PrintXML(path, file, options.ignoreWhitespace);
+        }
+      });
+    } catch (const CommandFailure& failure) {
+      std::cout.flush();  // what was printed comes before the error
+      std::cerr << "atelier: " << failure.message << '\n';
+      anyFailed = true;
+    } catch (const std::exception& error) {
+      std::cout.flush();
+      std::cerr << "atelier: " << error.what() << '\n';
+      anyFailed = true;
+    }
+  }
+  if (anyFailed) throw CommandFailure{"", kExitWorkFailed};
+}
+
 void AddXmlCommand(CLI::App& app) {
   auto* command = app.add_subcommand(
-      "xml", "Parse FILE into an XML tree and print the tree's XML text, or where and why the parse failed and exit 1");
-  auto file = std::make_shared<std::string>();
-  auto ignoreWhitespace = std::make_shared<bool>(false);
-  command->add_option("FILE", *file, "XML file")->required()->check(ExistingFile());
-  command->add_flag("--ignore-whitespace", *ignoreWhitespace,
+      "xml",
+      "Parse each FILE into an XML tree and print the tree's XML text, or where and why the parse failed; "
+      "exit 1 when any file failed");
+  auto options = std::make_shared<XmlOptions>();
+  command->add_option("FILE", options->files, "XML files, in the order given; - is standard input")->required();
+  command->add_flag("--ignore-whitespace", options->ignoreWhitespace,
                     "Drop the whitespace that the parser reports as ignorable");
-  command->callback([file, ignoreWhitespace] { PrintXML(*file, *ignoreWhitespace); });
+  command->add_flag("--noout", options->noOutput,
+                    "Only check each file, without building its tree, and print \"FILE: XMLParseOK\" when it parses");
+  command->add_flag("--quiet", options->quiet, "Show no progress line of --noout, even for a large file on a terminal");
+  command->callback([options] { RunXml(*options); });
 }
 
 const CommandRegistration registration{"xml", AddXmlCommand};

@@ -9,6 +9,7 @@
 
 #include "ArborixExport.h"
 #include "arborix/HQURErrorHandlerBase.h"
+#include "arborix/XMLParseStatus.h"
 
 /// Remembers the last error the parser component reported about the document.
 class ARBORIX_EXPORT XMLErrorHandler : public HQURErrorHandlerBase {
@@ -26,6 +27,10 @@ class ARBORIX_EXPORT XMLErrorHandler : public HQURErrorHandlerBase {
   bool HasError() const { return hasError_; }
   /// The numeric ID of the last recorded error (0 when there is none).
   std::int32_t ErrorID() const { return errorID_; }
+  /// The parse status that the last recorded error stands for, as a failed
+  /// parse reports it; XMLParseFailed for an ID without a status of its own,
+  /// and when no error was recorded.
+  XMLParseStatus Status() const;
 
  private:
   void Record(const CKORError& error);
