@@ -1,0 +1,19 @@
+// The readers every parsing benchmark compares, each building its own tree
+// from a document and destroying it again. Each answers whether it read the
+// document as well formed.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "Arborix.h"
+
+namespace parsing_bench {
+
+// ParseXMLFile: the file's bytes reach the parser through its stream.
+bool ArborixReads(File& file);
+bool Libxml2Reads(std::string_view document);
+bool Tinyxml2Reads(std::string_view document);
+bool PugixmlReads(std::string_view document);
+
+}  // namespace parsing_bench
