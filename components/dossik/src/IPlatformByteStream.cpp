@@ -22,15 +22,22 @@ struct IPlatformByteStream::Impl {
 
 IPlatformByteStream::IPlatformByteStream(const File& file) : impl_(std::make_unique<Impl>()) {
   impl_->path = file.GetPath();
-  std::error_code error;
-  if (std::filesystem::is_directory(impl_->path, error)) throw SystemFileError("open", impl_->path, EISDIR);
   impl_->file = dossik_internal::OpenForReading(impl_->path);
-  if (impl_->file == nullptr) throw SystemFileError("open", impl_->path, errno);
+  if (impl_->file == nullptr) {
+    const int error = errno;
+    // Windows refuses to open a folder at all; it is named as one all the same.
+    std::error_code ignored;
+    throw SystemFileError("open", impl_->path, std::filesystem::is_directory(impl_->path, ignored) ? EISDIR : error);
+  }
   // Buffering is the buffered stream's job: reads go straight to the file,
   // and no stdio buffer is allocated for them.
   std::setvbuf(impl_->file, nullptr, _IONBF, 0);
-  const std::uintmax_t size = std::filesystem::file_size(impl_->path, error);
-  if (error) throw SystemFileError("open", impl_->path, error);
+  // What was opened is asked, not the path again: one call, and no other file
+  // can have taken the name in between.
+  bool folder = false;
+  std::uintmax_t size = 0;
+  if (!dossik_internal::DescribeOpenFile(impl_->file, folder, size)) throw SystemFileError("open", impl_->path, errno);
+  if (folder) throw SystemFileError("open", impl_->path, EISDIR);
   if (size > std::numeric_limits<std::uint32_t>::max()) throw SystemFileError("open", impl_->path, EFBIG);
   impl_->length = static_cast<std::uint32_t>(size);
 }

@@ -13,6 +13,10 @@ namespace dossik_internal {
 // Opens `path` for binary reading; null on failure.
 std::FILE* OpenForReading(const std::filesystem::path& path);
 
+// What the descriptor of an open file tells of it: a folder, or a file of
+// `size` bytes. False on failure.
+bool DescribeOpenFile(std::FILE* file, bool& folder, std::uintmax_t& size);
+
 // Moves the read position of `file` to `position`; false on failure.
 bool SeekTo(std::FILE* file, std::uint32_t position);
 

@@ -10,6 +10,14 @@ namespace dossik_internal {
 
 std::FILE* OpenForReading(const std::filesystem::path& path) { return std::fopen(path.c_str(), "rb"); }
 
+bool DescribeOpenFile(std::FILE* file, bool& folder, std::uintmax_t& size) {
+  struct stat facts {};
+  if (::fstat(::fileno(file), &facts) != 0) return false;
+  folder = S_ISDIR(facts.st_mode);
+  size = static_cast<std::uintmax_t>(facts.st_size);
+  return true;
+}
+
 bool SeekTo(std::FILE* file, std::uint32_t position) {
   return ::fseeko(file, static_cast<off_t>(position), SEEK_SET) == 0;
 }

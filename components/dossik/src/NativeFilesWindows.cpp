@@ -13,6 +13,14 @@ namespace dossik_internal {
 
 std::FILE* OpenForReading(const std::filesystem::path& path) { return ::_wfopen(path.c_str(), L"rb"); }
 
+bool DescribeOpenFile(std::FILE* file, bool& folder, std::uintmax_t& size) {
+  struct _stat64 facts {};
+  if (::_fstat64(::_fileno(file), &facts) != 0) return false;
+  folder = (facts.st_mode & _S_IFDIR) != 0;
+  size = static_cast<std::uintmax_t>(facts.st_size);
+  return true;
+}
+
 bool SeekTo(std::FILE* file, std::uint32_t position) {
   return ::_fseeki64(file, static_cast<__int64>(position), SEEK_SET) == 0;
 }
