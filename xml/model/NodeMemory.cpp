@@ -1,75 +1,59 @@
 #include "NodeMemory.h"
 
 #include <array>
-#include <atomic>
+#include <bit>
 #include <new>
-#include <vector>
+
+#include "platform/BlockPool.h"
 
 namespace arborix_internal {
 namespace {
 
-constexpr std::size_t kGrain = alignof(std::max_align_t);
-constexpr std::size_t kLargestPooled = 256;
-constexpr std::size_t kSlabBytes = 64 * 1024;
+using platform::BlockPool;
 
-// One size of block. Slabs are never given back: their blocks circulate
-// through the free stack for the life of the process. The stack is an array
-// of addresses rather than a chain through the blocks, so taking a block
-// reads no freed, long cold block: a freed tree's blocks are mostly out of
-// the cache by the time the next tree asks for them.
-class SizePool {
- public:
-  void* Take(std::size_t blockSize) {
-    Guard guard(busy_);
-    if (free_.empty()) Grow(blockSize);
-    void* block = free_.back();
-    free_.pop_back();
-    return block;
-  }
+constexpr std::size_t kGrain = 16;
+constexpr std::size_t kLargestFine = 256;
+// Up to kLargestFine, one size per grain; above it, four sizes per doubling,
+// so that no block is more than a quarter larger than asked.
+constexpr std::size_t kFineClasses = kLargestFine / kGrain;
+constexpr std::size_t kStepsPerDoubling = 4;
+constexpr std::size_t kCoarseClasses =
+    kStepsPerDoubling * (std::bit_width(BlockPool::kLargestBlock) - std::bit_width(kLargestFine));
+constexpr std::size_t kClasses = kFineClasses + kCoarseClasses;
 
-  void Give(void* block) noexcept {
-    Guard guard(busy_);
-    // Never reallocates: the capacity covers every block of every slab.
-    free_.push_back(block);
-  }
+static_assert(kGrain >= alignof(std::max_align_t) || alignof(std::max_align_t) % kGrain == 0);
 
- private:
-  // A spin lock: the section it guards is a few instructions long, and only
-  // a thread that makes trees beside another one ever waits on it.
-  class Guard {
-   public:
-    explicit Guard(std::atomic_flag& flag) : flag_(flag) {
-      while (flag_.test_and_set(std::memory_order_acquire)) {
-      }
-    }
-    Guard(const Guard&) = delete;
-    Guard& operator=(const Guard&) = delete;
-    ~Guard() { flag_.clear(std::memory_order_release); }
-
-   private:
-    std::atomic_flag& flag_;
-  };
-
-  void Grow(std::size_t blockSize) {
-    const std::size_t count = kSlabBytes / blockSize;
-    free_.reserve(blocks_ + count);
-    auto* slab = static_cast<unsigned char*>(::operator new(kSlabBytes));
-    for (std::size_t index = count; index-- > 0;) free_.push_back(slab + index * blockSize);
-    blocks_ += count;
-  }
-
-  std::atomic_flag busy_;
-  std::vector<void*> free_;
-  std::size_t blocks_ = 0;
-};
-
-constexpr std::size_t ClassOf(std::size_t size) { return (size + kGrain - 1) / kGrain; }
-
-std::array<SizePool, ClassOf(kLargestPooled) + 1>& Pools() {
-  // Never destroyed: nodes may outlive the library's static objects.
-  static auto& pools = *new std::array<SizePool, ClassOf(kLargestPooled) + 1>();
-  return pools;
+// The class of a size from 1 to BlockPool::kLargestBlock.
+constexpr std::size_t ClassOf(std::size_t size) {
+  if (size <= kLargestFine) return (size + kGrain - 1) / kGrain - 1;
+  const std::size_t doubling = std::bit_width(size - 1) - 1;  // 2^doubling < size <= 2^(doubling+1)
+  const std::size_t step = (std::size_t{1} << doubling) / kStepsPerDoubling;
+  const std::size_t rung = (size - 1 - (std::size_t{1} << doubling)) / step;
+  return kFineClasses + (doubling - (std::bit_width(kLargestFine) - 1)) * kStepsPerDoubling + rung;
 }
+
+constexpr std::size_t SizeOfClass(std::size_t sizeClass) {
+  if (sizeClass < kFineClasses) return (sizeClass + 1) * kGrain;
+  const std::size_t coarse = sizeClass - kFineClasses;
+  const std::size_t base = kLargestFine << (coarse / kStepsPerDoubling);
+  return base + (coarse % kStepsPerDoubling + 1) * (base / kStepsPerDoubling);
+}
+
+static_assert(ClassOf(1) == 0 && ClassOf(16) == 0 && ClassOf(17) == 1 && ClassOf(256) == kFineClasses - 1);
+static_assert(ClassOf(257) == kFineClasses && SizeOfClass(kFineClasses) == 320);
+static_assert(SizeOfClass(kClasses - 1) == BlockPool::kLargestBlock);
+static_assert(ClassOf(BlockPool::kLargestBlock) == kClasses - 1);
+
+template <std::size_t... Class>
+constexpr std::array<BlockPool, kClasses> MakePools(std::index_sequence<Class...>) {
+  return {BlockPool(SizeOfClass(Class))...};
+}
+
+// Constant-initialised, so that no node waits for them, and trivially
+// destroyed: nodes may outlive the library's static objects.
+constinit std::array<BlockPool, kClasses> pools = MakePools(std::make_index_sequence<kClasses>());
+
+bool Pooled(std::size_t size) { return size != 0 && size <= BlockPool::kLargestBlock; }
 
 // Blocks aligned beyond what node memory guarantees come from the heap.
 class NodeResource final : public std::pmr::memory_resource {
@@ -95,18 +79,21 @@ std::pmr::memory_resource* NodeMemoryResource() {
 }
 
 void* AllocateNodeMemory(std::size_t size) {
-  if (size == 0 || size > kLargestPooled) return ::operator new(size);
-  const std::size_t sizeClass = ClassOf(size);
-  return Pools()[sizeClass].Take(sizeClass * kGrain);
+  if (!Pooled(size)) return ::operator new(size);
+  void* block = pools[ClassOf(size)].Take();
+  if (block == nullptr) throw std::bad_alloc();
+  return block;
 }
 
 void FreeNodeMemory(void* block, std::size_t size) noexcept {
   if (block == nullptr) return;
-  if (size == 0 || size > kLargestPooled) {
+  if (!Pooled(size)) {
     ::operator delete(block);
     return;
   }
-  Pools()[ClassOf(size)].Give(block);
+  pools[ClassOf(size)].Give(block);
 }
+
+std::size_t NodeMemoryBlockSize(std::size_t size) noexcept { return Pooled(size) ? SizeOfClass(ClassOf(size)) : size; }
 
 }  // namespace arborix_internal

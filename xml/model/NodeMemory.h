@@ -1,10 +1,9 @@
-// Memory for the nodes of XML trees and property lists. A parse makes a tree
-// of many small nodes at once and a delete frees them all at once; the
-// general heap answers that pattern by coalescing and trimming, and the next
-// tree then pays for it again. Node blocks come instead from free lists of a
-// few fixed sizes, fed by large slabs that stay with the process, so a freed
-// tree's blocks go straight to the next one. Larger requests go to the
-// general heap.
+// Memory for the nodes of XML trees and property lists, and for their texts.
+// A parse makes a tree of many small blocks at once and a delete frees them
+// all at once. Blocks up to platform::BlockPool::kLargestBlock bytes come from
+// pools of a few fixed sizes, whose slabs go back to the system as soon as
+// their last block is freed: a deleted tree gives its memory back, whichever
+// documents its nodes were moved between. Larger requests go to the heap.
 #pragma once
 
 #include <cstddef>
@@ -12,11 +11,14 @@
 
 namespace arborix_internal {
 
-// A block of at least `size` bytes, aligned for any node; throws
+// A block of at least `size` bytes, aligned to 16 bytes; throws
 // std::bad_alloc. Safe to call from several threads.
 void* AllocateNodeMemory(std::size_t size);
 // Gives back a block from AllocateNodeMemory with the same `size`.
 void FreeNodeMemory(void* block, std::size_t size) noexcept;
+// The size AllocateNodeMemory really provides for `size` bytes: a block may be
+// filled up to it, and freed with either size.
+std::size_t NodeMemoryBlockSize(std::size_t size) noexcept;
 
 // The same memory for standard containers: one resource for the whole
 // process, never destroyed, so that containers using it compare equal and may

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <new>
 #include <utility>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "KOR.h"
 #include "ProcedureRegistry.h"
 #include "StringAtoms.h"
+#include "platform/BlockPool.h"
 
 namespace {
 
@@ -22,13 +22,11 @@ struct Instance {
 
 }  // namespace
 
-// Standard layout, so that the primary slot's offset is fixed and public; a
-// power of two in size, so that telling a block's start from an address
-// inside it takes a mask, not a division.
+// Standard layout, so that the primary slot's offset is fixed and public.
 struct alignas(64) KORContainerObject {
   std::int32_t references;
   KORInstanceSlot primary;  // mirrors instances->front()
-  std::vector<Instance>* instances;  // kept, emptied, while the block waits in the pool
+  std::vector<Instance>* instances;
   KORContainer cloneOf;  // the original a clone keeps alive, or null
   bool live;
 };
@@ -40,77 +38,14 @@ constexpr const char* kComponent = "KOR";
 constexpr std::intptr_t kErrorBadArgument = 1;
 constexpr std::intptr_t kErrorUnknownContainer = 2;
 
-// Container blocks come from slabs that the broker keeps for the life of the
-// process: a dead block goes back to a free list, never to the system. A
-// handle is read only once it is known to be the start of a block in one of
-// the slabs, so a stale or foreign pointer is refused instead of followed,
-// and the live flag of a block tells a live container from a dead one.
-class ContainerPool {
- public:
-  // A block with its live flag clear and its instance list empty (null
-  // before its first use); throws std::bad_alloc.
-  KORContainer Take() {
-    if (free_.empty()) Grow();
-    const KORContainer block = free_.back();
-    free_.pop_back();
-    return block;
-  }
+// Container blocks come from a pool of blocks, which gives its slabs back to
+// the system once they are empty. A handle is read only once the pool knows
+// it as the start of one of its blocks, so a stale or foreign pointer is
+// refused instead of followed, and the live flag of a block tells a live
+// container from a dead one.
+constinit platform::BlockPool pool{sizeof(KORContainerObject)};
 
-  // Takes back a block that is not live; its instance list (if it has one)
-  // is kept for the next container made in it.
-  void Give(KORContainer block) noexcept {
-    if (block->instances != nullptr) block->instances->clear();
-    // The free list's capacity covers every block of every slab.
-    free_.push_back(block);
-  }
-
-  bool Owns(KORContainer handle) const {
-    const auto address = reinterpret_cast<std::uintptr_t>(handle);
-    // The last slab is the largest: most blocks live there.
-    for (auto slab = slabs_.rbegin(); slab != slabs_.rend(); ++slab) {
-      const auto first = reinterpret_cast<std::uintptr_t>(slab->blocks.get());
-      if (address < first || address >= first + slab->count * sizeof(KORContainerObject)) continue;
-      return (address - first) % sizeof(KORContainerObject) == 0;
-    }
-    return false;
-  }
-
- private:
-  struct Slab {
-    std::unique_ptr<KORContainerObject[]> blocks;
-    std::size_t count;
-  };
-  static constexpr std::size_t kFirstSlab = 64;
-  static_assert((sizeof(KORContainerObject) & (sizeof(KORContainerObject) - 1)) == 0);
-
-  // Each slab doubles the number of blocks, so the slabs stay few.
-  void Grow() {
-    const std::size_t count = slabs_.empty() ? kFirstSlab : capacity_;
-    free_.reserve(capacity_ + count);
-    slabs_.reserve(slabs_.size() + 1);
-    auto blocks = std::make_unique<KORContainerObject[]>(count);
-    for (std::size_t i = count; i-- > 0;) free_.push_back(&blocks[i]);
-    slabs_.push_back(Slab{std::move(blocks), count});
-    capacity_ += count;
-  }
-
-  std::vector<Slab> slabs_;
-  std::vector<KORContainer> free_;
-  std::size_t capacity_ = 0;
-};
-
-// Never destroyed: components may release containers while the process ends.
-// Constant-initialised, so that reaching it costs no first-use check.
-union LastingPool {
-  constexpr LastingPool() : pool() {}
-  ~LastingPool() {}
-  ContainerPool pool;
-};
-constinit LastingPool lastingPool;
-
-ContainerPool& Pool() { return lastingPool.pool; }
-
-bool IsLive(KORContainer container) { return container != nullptr && Pool().Owns(container) && container->live; }
+bool IsLive(KORContainer container) { return container != nullptr && pool.Contains(container) && container->live; }
 
 KORErrorHandle BadArgument(const char* message) { return NewError(message, kComponent, kErrorBadArgument, __FILE__, __LINE__); }
 
@@ -127,8 +62,8 @@ void DestroyContainer(KORContainer container) {
     DeleteStringAtom(it->signature);
   }
   const KORContainer original = container->cloneOf;
-  container->cloneOf = nullptr;
-  Pool().Give(container);
+  delete instances;
+  pool.Give(container);
   if (original != nullptr && IsLive(original) && --original->references <= 0) DestroyContainer(original);
 }
 
@@ -149,8 +84,10 @@ KORErrorHandle MakeContainer(std::int32_t count, const KORInstanceSpec* specs, K
   }
   KORContainer container = nullptr;
   try {
-    container = Pool().Take();
-    if (container->instances == nullptr) container->instances = new std::vector<Instance>;
+    void* block = pool.Take();
+    if (block == nullptr) throw std::bad_alloc();
+    container = new (block) KORContainerObject{};
+    container->instances = new std::vector<Instance>;
     container->instances->reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i) {
       KORStringAtom signature = NewStringAtom(specs[i].signature);
@@ -162,7 +99,8 @@ KORErrorHandle MakeContainer(std::int32_t count, const KORInstanceSpec* specs, K
       if (container->instances != nullptr) {
         for (const Instance& instance : *container->instances) DeleteStringAtom(instance.signature);
       }
-      Pool().Give(container);
+      delete container->instances;
+      pool.Give(container);
     }
     return CoreError(kKORCoreErrorOutOfMemory);
   }

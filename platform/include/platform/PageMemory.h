@@ -1,0 +1,27 @@
+// Memory taken from the system by the page and given straight back to it.
+// Address space is reserved in large ranges; pages inside are committed while
+// they hold something and decommitted when they are freed, which lowers the
+// process's resident memory at once, whatever else the heap holds.
+#pragma once
+
+#include <cstddef>
+
+#include "AtelierPlatformExport.h"
+
+namespace platform {
+
+// The finest alignment ReserveAddressSpace gives on every platform: 64 KB.
+inline constexpr std::size_t kAddressSpaceGranularity = 64 * 1024;
+
+// Reserves `bytes` (a multiple of kAddressSpaceGranularity) of address space
+// aligned to kAddressSpaceGranularity, none of it committed. Null when the
+// address space is exhausted. A reservation is never given back.
+PLATFORM_EXPORT void* ReserveAddressSpace(std::size_t bytes);
+// Makes reserved pages usable; their content reads as zero until written.
+// False when the system has no memory for them.
+PLATFORM_EXPORT bool CommitPages(void* start, std::size_t bytes);
+// Gives the memory of committed pages back to the system; the range stays
+// reserved, to be committed again.
+PLATFORM_EXPORT void DecommitPages(void* start, std::size_t bytes);
+
+}  // namespace platform

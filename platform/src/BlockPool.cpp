@@ -1,0 +1,258 @@
+#include "platform/BlockPool.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <new>
+
+#include "platform/PageMemory.h"
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kSlabBytes = kAddressSpaceGranularity;
+constexpr std::size_t kHeaderBytes = 64;
+constexpr std::size_t kRegionBytes = 32 * 1024 * 1024;
+constexpr std::size_t kSlabsPerRegion = kRegionBytes / kSlabBytes;
+// Enough regions for all the address space a process can have.
+constexpr std::size_t kMostRegions = sizeof(void*) == 8 ? 8192 : 128;
+// Empty slabs kept committed (up to 3 MB) for the next pool that needs one: a
+// tree made and deleted over and over does not ask the system each time.
+// Giving pages back costs a call that flushes the address translations of
+// the process, so slabs go back in batches, adjacent ones in one call.
+constexpr std::size_t kKeptEmptySlabs = 48;
+// When that many wait, all but this many go back to the system together.
+constexpr std::size_t kEmptySlabsAfterTrim = 16;
+
+// A spin lock: what it guards is a few instructions long.
+class SpinGuard {
+ public:
+  explicit SpinGuard(std::atomic_flag& flag) : flag_(flag) {
+    while (flag_.test_and_set(std::memory_order_acquire)) {
+    }
+  }
+  SpinGuard(const SpinGuard&) = delete;
+  SpinGuard& operator=(const SpinGuard&) = delete;
+  ~SpinGuard() { flag_.clear(std::memory_order_release); }
+
+ private:
+  std::atomic_flag& flag_;
+};
+
+// A reserved range of slabs, and which pool owns each of its slabs. The
+// owners are kept here, outside the slabs, so that asking whether an address
+// belongs to a pool never reads a slab that is not committed.
+struct Region {
+  unsigned char* base = nullptr;
+  std::array<std::atomic<const BlockPool*>, kSlabsPerRegion> owners{};
+  std::array<bool, kSlabsPerRegion> committed{};
+};
+
+// Every slab of the process: regions are reserved as needed and never given
+// back (they are address space only); slabs are committed and decommitted.
+class SlabSpace {
+ public:
+  // A committed slab now owned by `pool`; null when out of memory.
+  unsigned char* Acquire(const BlockPool* pool) noexcept {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    unsigned char* slab = kept_count_ != 0 ? kept_[--kept_count_] : CommitFreeSlab();
+    if (slab != nullptr) OwnerOf(slab) = pool;
+    return slab;
+  }
+
+  // Takes back an empty slab, kept for reuse; when too many are kept, the
+  // ones kept longest go back to the system.
+  void Release(unsigned char* slab) noexcept {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    OwnerOf(slab) = nullptr;
+    if (kept_count_ == kept_.size()) Trim();
+    kept_[kept_count_++] = slab;
+  }
+
+  const BlockPool* Owner(const void* address) const noexcept {
+    const BlockPool* owner = nullptr;
+    Locate(address, [&](const Region& region, std::size_t index) {
+      owner = region.owners[index].load(std::memory_order_acquire);
+    });
+    return owner;
+  }
+
+ private:
+  template <class Visit>
+  void Locate(const void* address, Visit visit) const noexcept {
+    const auto* byte = static_cast<const unsigned char*>(address);
+    const std::size_t count = region_count_.load(std::memory_order_acquire);
+    for (std::size_t r = 0; r < count; ++r) {
+      Region& region = *regions_[r];
+      if (byte >= region.base && byte < region.base + kRegionBytes) {
+        visit(region, static_cast<std::size_t>(byte - region.base) / kSlabBytes);
+        return;
+      }
+    }
+  }
+
+  std::atomic<const BlockPool*>& OwnerOf(const unsigned char* slab) noexcept {
+    std::atomic<const BlockPool*>* owner = nullptr;
+    Locate(slab, [&](Region& region, std::size_t index) { owner = &region.owners[index]; });
+    return *owner;
+  }
+
+  // Decommits the slabs kept longest, all but kEmptySlabsAfterTrim, in runs
+  // of adjacent slabs.
+  void Trim() noexcept {
+    const std::size_t count = kept_count_ - kEmptySlabsAfterTrim;
+    std::sort(kept_.begin(), kept_.begin() + static_cast<std::ptrdiff_t>(count));
+    for (std::size_t first = 0; first < count;) {
+      std::size_t end = first + 1;
+      while (end < count && kept_[end] == kept_[end - 1] + kSlabBytes) ++end;
+      DecommitPages(kept_[first], (end - first) * kSlabBytes);
+      for (std::size_t k = first; k < end; ++k) {
+        Locate(kept_[k], [&](Region& region, std::size_t index) {
+          region.committed[index] = false;
+          search_from_ = std::min(search_from_, RegionNumber(region) * kSlabsPerRegion + index);
+        });
+      }
+      first = end;
+    }
+    std::copy(kept_.begin() + static_cast<std::ptrdiff_t>(count), kept_.begin() + static_cast<std::ptrdiff_t>(kept_count_),
+              kept_.begin());
+    kept_count_ = kEmptySlabsAfterTrim;
+  }
+
+  std::size_t RegionNumber(const Region& region) const noexcept {
+    std::size_t r = 0;
+    while (regions_[r] != &region) ++r;
+    return r;
+  }
+
+  // The first slot from search_from_ on that is not committed: every slot
+  // before search_from_ is, so a large structure's slabs cost no rescans.
+  unsigned char* CommitFreeSlab() noexcept {
+    for (std::size_t slot = search_from_;; ++slot) {
+      const std::size_t r = slot / kSlabsPerRegion;
+      if (r == region_count_.load(std::memory_order_relaxed) && !AddRegion()) return nullptr;
+      Region& region = *regions_[r];
+      const std::size_t index = slot % kSlabsPerRegion;
+      if (region.committed[index]) continue;
+      unsigned char* slab = region.base + index * kSlabBytes;
+      if (!CommitPages(slab, kSlabBytes)) return nullptr;
+      region.committed[index] = true;
+      search_from_ = slot + 1;
+      return slab;
+    }
+  }
+
+  bool AddRegion() noexcept {
+    const std::size_t count = region_count_.load(std::memory_order_relaxed);
+    if (count == kMostRegions) return false;
+    auto* region = new (std::nothrow) Region;
+    if (region == nullptr) return false;
+    region->base = static_cast<unsigned char*>(ReserveAddressSpace(kRegionBytes));
+    if (region->base == nullptr) {
+      delete region;
+      return false;
+    }
+    regions_[count] = region;
+    region_count_.store(count + 1, std::memory_order_release);
+    return true;
+  }
+
+  std::mutex mutex_;
+  std::array<Region*, kMostRegions> regions_{};
+  std::atomic<std::size_t> region_count_{0};
+  std::array<unsigned char*, kKeptEmptySlabs> kept_{};
+  std::size_t kept_count_ = 0;
+  std::size_t search_from_ = 0;
+};
+
+SlabSpace& Space() {
+  // Never destroyed: blocks may be given back while the process ends.
+  static auto& space = *new SlabSpace;
+  return space;
+}
+
+}  // namespace
+
+// The head of every slab, followed by its blocks.
+struct BlockPool::Slab {
+  Slab* previous;
+  Slab* next;
+  void* freed;  // blocks given back, chained through their first word
+  std::uint32_t live;
+  std::uint32_t carved;  // blocks ever handed out, from the start of the slab
+  std::uint32_t capacity;
+  bool open;  // listed among the pool's slabs with room
+};
+
+BlockPool::Slab* BlockPool::SlabOf(const void* block) noexcept {
+  static_assert(sizeof(Slab) <= kHeaderBytes);
+  return reinterpret_cast<Slab*>(reinterpret_cast<std::uintptr_t>(block) & ~(kSlabBytes - 1));
+}
+
+unsigned char* BlockPool::BlocksOf(Slab* slab) noexcept { return reinterpret_cast<unsigned char*>(slab) + kHeaderBytes; }
+
+void BlockPool::Open(Slab* slab) noexcept {
+  slab->open = true;
+  slab->previous = nullptr;
+  slab->next = open_;
+  if (open_ != nullptr) open_->previous = slab;
+  open_ = slab;
+}
+
+void BlockPool::Close(Slab* slab) noexcept {
+  slab->open = false;
+  if (slab->previous != nullptr) slab->previous->next = slab->next;
+  if (slab->next != nullptr) slab->next->previous = slab->previous;
+  if (open_ == slab) open_ = slab->next;
+}
+
+void* BlockPool::Take() noexcept {
+  const SpinGuard guard(busy_);
+  Slab* slab = open_;
+  if (slab == nullptr) {
+    unsigned char* memory = Space().Acquire(this);
+    if (memory == nullptr) return nullptr;
+    slab = new (memory) Slab{nullptr, nullptr, nullptr, 0, 0,
+                             static_cast<std::uint32_t>((kSlabBytes - kHeaderBytes) / blockSize_), false};
+    Open(slab);
+  }
+  void* block;
+  if (slab->freed != nullptr) {
+    block = slab->freed;
+    slab->freed = *static_cast<void**>(block);
+  } else {
+    block = BlocksOf(slab) + std::size_t{slab->carved++} * blockSize_;
+  }
+  if (++slab->live == slab->capacity) Close(slab);
+  return block;
+}
+
+void BlockPool::Give(void* block) noexcept {
+  if (block == nullptr) return;
+  Slab* slab = SlabOf(block);
+  const SpinGuard guard(busy_);
+  *static_cast<void**>(block) = slab->freed;
+  slab->freed = block;
+  --slab->live;
+  if (!slab->open) Open(slab);
+  // The pool's last slab stays, so that a pool used now and then does not
+  // ask for a slab each time.
+  if (slab->live == 0 && (slab->previous != nullptr || slab->next != nullptr)) {
+    Close(slab);
+    Space().Release(reinterpret_cast<unsigned char*>(slab));
+  }
+}
+
+bool BlockPool::Contains(const void* address) const noexcept {
+  // Under the lock, a slab this pool owns stays committed and its own.
+  const SpinGuard guard(busy_);
+  if (Space().Owner(address) != this) return false;
+  Slab* slab = SlabOf(address);
+  const auto* byte = static_cast<const unsigned char*>(address);
+  if (byte < BlocksOf(slab)) return false;
+  const auto offset = static_cast<std::size_t>(byte - BlocksOf(slab));
+  return offset % blockSize_ == 0 && offset / blockSize_ < slab->carved;
+}
+
+}  // namespace platform

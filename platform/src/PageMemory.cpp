@@ -1,0 +1,61 @@
+#include "platform/PageMemory.h"
+
+#include <cstdint>
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <sys/mman.h>
+#endif
+
+namespace platform {
+
+#if defined(_WIN32)
+
+// Windows aligns every reservation to its allocation granularity, 64 KB.
+void* ReserveAddressSpace(std::size_t bytes) { return ::VirtualAlloc(nullptr, bytes, MEM_RESERVE, PAGE_NOACCESS); }
+
+bool CommitPages(void* start, std::size_t bytes) {
+  return ::VirtualAlloc(start, bytes, MEM_COMMIT, PAGE_READWRITE) != nullptr;
+}
+
+void DecommitPages(void* start, std::size_t bytes) { ::VirtualFree(start, bytes, MEM_DECOMMIT); }
+
+#else
+
+// The range is mapped readable and writable but not accounted: a page takes
+// memory when it is first touched and gives it back when it is discarded, and
+// the mapping never splits into pieces of different protection.
+void* ReserveAddressSpace(std::size_t bytes) {
+  const std::size_t mapped = bytes + kAddressSpaceGranularity;
+  void* start = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  if (start == MAP_FAILED) return nullptr;
+  // The extra granule lets the range start on a granule; the rest goes back.
+  const auto first = reinterpret_cast<std::uintptr_t>(start);
+  const std::uintptr_t aligned = (first + kAddressSpaceGranularity - 1) & ~(kAddressSpaceGranularity - 1);
+  if (aligned != first) ::munmap(start, aligned - first);
+  if (const std::uintptr_t tail = first + mapped - (aligned + bytes); tail != 0) {
+    ::munmap(reinterpret_cast<void*>(aligned + bytes), tail);
+  }
+  return reinterpret_cast<void*>(aligned);
+}
+
+// The pages are filled in one call rather than fault by fault as they are
+// first written: a committed range is about to be used whole, and a fault
+// costs far more than its share of one call. A kernel that cannot do this
+// leaves the pages to fault in as before.
+bool CommitPages(void* start, std::size_t bytes) {
+#if defined(MADV_POPULATE_WRITE)
+  ::madvise(start, bytes, MADV_POPULATE_WRITE);
+#else
+  static_cast<void>(start);
+  static_cast<void>(bytes);
+#endif
+  return true;
+}
+
+void DecommitPages(void* start, std::size_t bytes) { ::madvise(start, bytes, MADV_DONTNEED); }
+
+#endif
+
+}  // namespace platform
