@@ -30,6 +30,9 @@ XMLElementNode* DisposableElementOrNull(XMLBase* node) {
 
 XMLElementNode::XMLElementNode(XMLElementNode* parent, const UTF16String& name) : XMLBase(parent), name_(name) {}
 
+XMLElementNode::XMLElementNode(arborix_internal::NodeText&& name) noexcept
+    : XMLBase(nullptr), name_(std::move(name)) {}
+
 XMLElementNode::~XMLElementNode() {
   // Each element's children are chained in right behind it before it is
   // deleted, so each delete below finds its element already empty and the
@@ -58,9 +61,9 @@ XMLElementNode::~XMLElementNode() {
 
 XMLNodeType XMLElementNode::GetNodeType() { return XMLElementType; }
 
-void XMLElementNode::SetValue(UTF16String& name) { name_ = name; }
+void XMLElementNode::SetValue(UTF16String& name) { name_ = arborix_internal::NodeText(name); }
 
-void XMLElementNode::GetValue(UTF16String& name) const { name = name_; }
+void XMLElementNode::GetValue(UTF16String& name) const { name.assign(name_.View()); }
 
 void XMLElementNode::AppendXML(UTF16String& out) {
   if (!AppendStartTag(out)) {
@@ -90,7 +93,7 @@ void XMLElementNode::AppendXML(UTF16String& out) {
 }
 
 XMLBase* XMLElementNode::Clone(bool deep) const {
-  auto copy = std::make_unique<XMLElementNode>(nullptr, name_);
+  auto copy = std::unique_ptr<XMLElementNode>(new XMLElementNode(arborix_internal::NodeText(name_)));
   copy->CloneAttributesOf(*this);
   if (deep) {
     copy->CloneChildrenOf(*this);
@@ -230,7 +233,7 @@ void XMLElementNode::CloneChildrenOf(const XMLElementNode& source) {
         copy->AdoptChild(child->Clone(true));
         continue;
       }
-      auto* elementCopy = new XMLElementNode(nullptr, element->name_);
+      auto* elementCopy = new XMLElementNode(arborix_internal::NodeText(element->name_));
       copy->AdoptChild(elementCopy);
       elementCopy->CloneAttributesOf(*element);
       pending.emplace_back(element, elementCopy);
@@ -266,7 +269,7 @@ bool XMLElementNode::AppendStartTag(UTF16String& out) {
     return GetNodeType() == XMLDocumentType && children_.first != nullptr;
   }
   out += u'<';
-  out += name_;
+  out += name_.View();
   for (XMLBase* attribute = attributes_.first; attribute != nullptr; attribute = attribute->next_) {
     out += u' ';
     attribute->AppendXML(out);
@@ -282,7 +285,7 @@ bool XMLElementNode::AppendStartTag(UTF16String& out) {
 void XMLElementNode::AppendEndTag(UTF16String& out) const {
   if (!name_.empty()) {
     out += u"</";
-    out += name_;
+    out += name_.View();
     out += u'>';
   }
 }

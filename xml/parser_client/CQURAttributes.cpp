@@ -15,16 +15,6 @@ CQURAttributes::CQURAttributes(KORContainerObject* handle) : CQURAttributes(CQUR
 // a handler looks into few of the lists it is handed.
 CQURAttributes::CQURAttributes(CQURHandle handle) { handle_.TakeOver(handle); }
 
-namespace {
-
-// Assigned in place, so that a caller's string reused across lookups keeps its storage.
-void AssignText(CQURString& answer, UTF16String& text) {
-  const char16_t* units = answer.w_str();
-  text.assign(units == nullptr ? u"" : units);
-}
-
-}  // namespace
-
 const TKORVTab<AttributesMethods>* CQURAttributes::Table() const {
   if (handle_.get() == nullptr) RaiseError(NewError("QUR: CQURAttributes is invalid", "QUR", 3));
   if (table_ == nullptr) table_ = &AttributesHelper().TableFor(handle_.get());
@@ -37,14 +27,23 @@ std::int32_t CQURAttributes::getLength() const {
   return length;
 }
 
-bool CQURAttributes::ByIndex(int method, std::int32_t index, UTF16String& text) const {
+bool CQURAttributes::ByIndex(int method, std::int32_t index, CQURString& text) const {
   const TKORVTab<AttributesMethods>* table = Table();
+  text = CQURString();
   KORContainer result = nullptr;
   char found = 0;
   Invoke<AttributesMethods::byIndexProc>(table, method, handle_.get(), index, &result, &found);
-  CQURString answer(CQURHandle::Adopt(result));
-  if (found != 'T') return false;
-  AssignText(answer, text);
+  text = CQURString(CQURHandle::Adopt(result));
+  if (found == 'T') return true;
+  text = CQURString();
+  return false;
+}
+
+// Read in place, so that a caller's string reused across lookups keeps its storage.
+bool CQURAttributes::ByIndex(int method, std::int32_t index, UTF16String& text) const {
+  CQURString answer;
+  if (!ByIndex(method, index, answer)) return false;
+  answer.GetText(text);
   return true;
 }
 
@@ -57,6 +56,14 @@ bool CQURAttributes::getQName(std::int32_t index, UTF16String& name) const {
 }
 
 bool CQURAttributes::getValueByIx(std::int32_t index, UTF16String& value) const {
+  return ByIndex(AttributesMethods::getValueByIx, index, value);
+}
+
+bool CQURAttributes::getLocalName(std::int32_t index, CQURString& name) const {
+  return ByIndex(AttributesMethods::getLocalName, index, name);
+}
+
+bool CQURAttributes::getValueByIx(std::int32_t index, CQURString& value) const {
   return ByIndex(AttributesMethods::getValueByIx, index, value);
 }
 
@@ -73,6 +80,6 @@ bool CQURAttributes::getValue(const CQURString& name, UTF16String& value) const 
                                         &found);
   CQURString answer(CQURHandle::Adopt(result));
   if (found != 'T') return false;
-  AssignText(answer, value);
+  answer.GetText(value);
   return true;
 }

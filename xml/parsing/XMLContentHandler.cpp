@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "arborix/XMLAttributeObj.h"
 #include "arborix/XMLTextNode.h"
+
+using arborix_internal::NodeText;
 
 XMLContentHandler::XMLContentHandler(bool ignoreWhitespace) : ignoreWhitespace_(ignoreWhitespace) {}
 
@@ -17,16 +20,29 @@ void XMLContentHandler::startDocument() {
 
 void XMLContentHandler::endDocument() { complete_ = true; }
 
+namespace {
+
+// The text of a parser string, converted once, straight into node memory.
+NodeText NodeTextOf(CQURString& text) {
+  NodeText stored;
+  const std::int32_t most = text.MostUTF16Units();
+  char16_t* room = stored.Prepare(static_cast<std::size_t>(most));
+  stored.Keep(static_cast<std::size_t>(text.CopyUTF16(room, most)));
+  return stored;
+}
+
+}  // namespace
+
 void XMLContentHandler::startElement(CQURString&, CQURString& localName, CQURString&,
                                      CQURAttributes& attributes) {
-  const UTF16String name = localName.GetText();
+  NodeText name = NodeTextOf(localName);
   if (document_ == nullptr) {
-    document_ = new XMLDocument(name);
+    document_ = new XMLDocument(UTF16String(name.View()));
     current_ = document_;
   } else if (current_ != nullptr) {
     // A new node, listed nowhere and childless, needs none of InsertChild's
     // checks: it is appended as it is.
-    auto* element = new XMLElementNode(nullptr, name);
+    auto* element = new XMLElementNode(std::move(name));
     current_->AdoptChild(element);
     current_ = element;
   } else {
@@ -34,11 +50,14 @@ void XMLContentHandler::startElement(CQURString&, CQURString& localName, CQURStr
     return;
   }
   const std::int32_t count = attributes.getLength();
-  UTF16String attributeName;
-  UTF16String value;
+  // One holder for every answer: each is read before the next is asked for,
+  // so the parser can answer in the same string every time.
+  CQURString field;
   for (std::int32_t index = 0; index < count; ++index) {
-    if (!attributes.getLocalName(index, attributeName) || !attributes.getValueByIx(index, value)) continue;
-    auto attribute = std::make_unique<XMLAttributeObj>(current_, attributeName, value);
+    if (!attributes.getLocalName(index, field)) continue;
+    NodeText attributeName = NodeTextOf(field);
+    if (!attributes.getValueByIx(index, field)) continue;
+    auto attribute = std::unique_ptr<XMLAttributeObj>(new XMLAttributeObj(std::move(attributeName), NodeTextOf(field)));
     current_->InsertAttribute(attribute.get(), nullptr);
     attribute.release();
   }
@@ -60,7 +79,7 @@ void XMLContentHandler::ignorableWhitespace(CQURString& text) {
 // Text outside the root element has no element to go to and is dropped.
 void XMLContentHandler::AppendText(CQURString& text) {
   if (current_ == nullptr) return;
-  current_->AdoptChild(new XMLTextNode(nullptr, text.GetText()));
+  current_->AdoptChild(new XMLTextNode(NodeTextOf(text)));
 }
 
 bool XMLContentHandler::IsComplete() const { return complete_; }

@@ -7,45 +7,28 @@
 #include <vector>
 
 #include "Broker.h"
-#include "ObjectPool.h"
 #include "QURParser.h"
 #include "StringObject.h"
-#include "platform/UnicodeTranscoding.h"
+#include "platform/BlockPool.h"
 
 namespace qur {
-namespace {
 
 using Interface = _t_ZQURAttributesInterface;
 
-// Lists longer than this give their memory back when their object is reused.
-constexpr std::size_t kLargestKeptList = 256;
-
-}  // namespace
-
-struct AttributesObject {
-  // Name and value, converted once from Expat's UTF-8: every answer is a UTF-16 string.
-  std::vector<std::pair<std::u16string, std::u16string>> entries;
+struct AttributesObject : platform::PoolAllocated<AttributesObject> {
+  // Name and value as Expat gives them, in UTF-8: a handler converts what it reads.
+  std::vector<std::pair<std::string, std::string>> entries;
   // Lookups answer in this string while no one else holds it (see LentString).
   LentString answer;
 
-  void Clear() {
-    answer.Reset();
-    if (entries.capacity() > kLargestKeptList) {
-      decltype(entries)().swap(entries);
-    } else {
-      entries.clear();
-    }
-  }
   // Replaces the entries, reusing the strings of the ones before; throws std::bad_alloc.
   void Fill(const char** pairs) {
     std::size_t count = 0;
     for (const char** pair = pairs; pair != nullptr && *pair != nullptr; pair += 2) {
       if (count == entries.size()) entries.emplace_back();
       auto& [name, value] = entries[count++];
-      name.clear();
-      value.clear();
-      platform::AppendAsUTF16(pair[0], name);
-      platform::AppendAsUTF16(pair[1], value);
+      name.assign(pair[0]);
+      value.assign(pair[1]);
     }
     entries.resize(count);
   }
@@ -53,13 +36,7 @@ struct AttributesObject {
 
 namespace {
 
-ObjectPool<AttributesObject>& AttributeLists() {
-  // Never destroyed: containers may release lists while the process ends.
-  static auto& pool = *new ObjectPool<AttributesObject>;
-  return pool;
-}
-
-void DestroyAttributes(void* object) { AttributeLists().Give(static_cast<AttributesObject*>(object)); }
+void DestroyAttributes(void* object) { delete static_cast<AttributesObject*>(object); }
 
 AttributesObject* AttributesOf(KORContainer handle) {
   return static_cast<AttributesObject*>(InstanceWithSignature(handle, Signatures().attributes));
@@ -69,11 +46,11 @@ KORErrorHandle InvalidAttributes() { return InterfaceError("QUR: CQURAttributes 
 
 enum class Field { URI, Name, Type, Value };
 
-std::u16string_view FieldText(const std::pair<std::u16string, std::u16string>& entry, Field field) {
+std::string_view FieldText(const std::pair<std::string, std::string>& entry, Field field) {
   switch (field) {
     case Field::URI: return {};
     case Field::Name: return entry.first;
-    case Field::Type: return u"CDATA";
+    case Field::Type: return "CDATA";
     case Field::Value: return entry.second;
   }
   return {};
@@ -100,10 +77,9 @@ KORErrorHandle Answer(AttributesObject& attributes, std::int32_t index, Field fi
 // The index of the attribute called `name` (a string container), or -1.
 KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, std::int32_t& index) {
   index = -1;
-  std::u16string storage;
-  std::u16string_view text;
+  std::string text;
   try {
-    if (!StringTextUTF16(name, storage, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF8(name, text)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
@@ -120,10 +96,9 @@ KORErrorHandle IndexOf(const AttributesObject& attributes, KORContainer name, st
 KORErrorHandle IndexOfNS(const AttributesObject& attributes, KORContainer uri, KORContainer localName,
                          std::int32_t& index) {
   index = -1;
-  std::u16string storage;
-  std::u16string_view uriText;
+  std::string uriText;
   try {
-    if (!StringTextUTF16(uri, storage, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
+    if (!StringTextUTF8(uri, uriText)) return InterfaceError("QUR: CQURString is invalid", kInvalidObjectID);
   } catch (const std::bad_alloc&) {
     return OutOfMemory();
   }
@@ -187,10 +162,10 @@ KORErrorHandle LentAttributes::Lend(const char** pairs, KORContainer& result) {
   } else {
     AttributesObject* attributes = nullptr;
     try {
-      attributes = AttributeLists().Take();
+      attributes = new AttributesObject;
       attributes->Fill(pairs);
     } catch (const std::bad_alloc&) {
-      AttributeLists().Give(attributes);
+      delete attributes;
       container_.Reset();
       return OutOfMemory();
     }

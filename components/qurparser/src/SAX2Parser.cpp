@@ -371,8 +371,8 @@ void SAX2Parser::OnProcessingInstruction(void* self, const XML_Char* target, con
   if (parser.stopError_ != nullptr || content == nullptr || content->processingInstruction == nullptr) return;
   ContainerReference targetText;
   ContainerReference dataText;
-  KORErrorHandle error = NewUTF16StringFromUTF8(target, targetText.out());
-  if (error == nullptr) error = NewUTF16StringFromUTF8(data, dataText.out());
+  KORErrorHandle error = NewUTF8String(target, targetText.out());
+  if (error == nullptr) error = NewUTF8String(data, dataText.out());
   if (error == nullptr) {
     error = content->processingInstruction(parser.Object(Slot::ContentHandler), targetText.get(), dataText.get());
   }
@@ -391,7 +391,7 @@ void SAX2Parser::OnSkippedEntity(void* self, const XML_Char* name, int isParamet
     return;
   }
   ContainerReference entity;
-  KORErrorHandle error = NewUTF16StringFromUTF8(name, entity.out());
+  KORErrorHandle error = NewUTF8String(name, entity.out());
   if (error == nullptr) error = content->skippedEntity(parser.Object(Slot::ContentHandler), entity.get());
   if (error != nullptr) parser.Stop(error);
 }

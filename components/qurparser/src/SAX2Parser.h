@@ -16,7 +16,6 @@
 #include <string_view>
 
 #include "AttributesObject.h"
-#include "ElementNameStrings.h"
 #include "ErrorCatalogue.h"
 #include "InputTranscoder.h"
 #include "KOR.h"
@@ -99,7 +98,7 @@ class SAX2Parser final {
   KORContainer emptyURI_ = nullptr;
   // What the content handler is lent, reused from one callback to the next.
   LentString text_;
-  ElementNameStrings names_;
+  LentString names_;
   LentAttributes attributes_;
 
   // State of the running parse.

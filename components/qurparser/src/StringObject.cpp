@@ -5,65 +5,41 @@
 #include <new>
 
 #include "Broker.h"
-#include "ObjectPool.h"
 #include "QURParser.h"
+#include "platform/BlockPool.h"
 #include "platform/UnicodeTranscoding.h"
 
 namespace qur {
-namespace {
 
 using Interface = _t_ZQURStringInterface;
 
-// Texts longer than this give their memory back when their string is reused.
-constexpr std::size_t kLargestKeptText = 4096;
-
-template <class Text>
-void ClearKeepingSmallBuffer(Text& text) {
-  if (text.capacity() > kLargestKeptText) {
-    Text().swap(text);
-  } else {
-    text.clear();
-  }
-}
-
-}  // namespace
-
-struct StringObject {
+struct StringObject : platform::PoolAllocated<StringObject> {
   std::int32_t selector = kQURNoText;
   std::string utf8;
   std::u16string utf16;
-  // Moves on whenever a handler sets the text, so that a lent string knows
-  // whether it still holds what the parser put there.
-  std::uint32_t version = 0;
 
   std::string UTF8() const { return selector == kQURUTF16 ? platform::ToUTF8(utf16) : utf8; }
   std::u16string UTF16() const { return selector == kQURUTF8 ? platform::ToUTF16(utf8) : utf16; }
-  void Clear() {
-    selector = kQURNoText;
-    ClearKeepingSmallBuffer(utf8);
-    ClearKeepingSmallBuffer(utf16);
-  }
-  void SetUTF16FromUTF8(std::string_view text) {
-    selector = kQURUTF16;
-    utf8.clear();
+  // Keeps `text` as it is: a reader converts it once, into storage of its own.
+  void SetUTF8(std::string_view text) {
+    selector = kQURUTF8;
     utf16.clear();
-    platform::AppendAsUTF16(text, utf16);
+    utf8.assign(text);
+  }
+  // The length of the text in the units of `wanted`.
+  std::size_t Size(std::int32_t wanted) const {
+    if (wanted == kQURUTF16) return selector == kQURUTF8 ? platform::UTF16LengthOf(utf8) : utf16.size();
+    return selector == kQURUTF16 ? UTF8().size() : utf8.size();
   }
 };
 
 namespace {
 
-ObjectPool<StringObject>& Strings() {
-  // Never destroyed: containers may release strings while the process ends.
-  static auto& pool = *new ObjectPool<StringObject>;
-  return pool;
-}
-
-void DestroyString(void* object) { Strings().Give(static_cast<StringObject*>(object)); }
+void DestroyString(void* object) { delete static_cast<StringObject*>(object); }
 
 KORErrorHandle Wrap(StringObject* object, KORContainer* result) {
   if (result == nullptr) {
-    Strings().Give(object);
+    delete object;
     return InterfaceError("QUR: a string needs a place for its result", kInvalidObjectID);
   }
   *result = nullptr;
@@ -76,10 +52,10 @@ template <class Fill>
 KORErrorHandle MakeString(Fill fill, KORContainer* result) {
   StringObject* string = nullptr;
   try {
-    string = Strings().Take();
+    string = new StringObject;
     fill(*string);
   } catch (const std::bad_alloc&) {
-    Strings().Give(string);
+    delete string;
     string = nullptr;
   }
   return Wrap(string, result);
@@ -189,8 +165,7 @@ KORErrorHandle GetCharSelector(KORContainer handle, std::int32_t* selector) {
 KORErrorHandle GetSize(KORContainer handle, std::int32_t selector, std::int32_t* size) {
   if (size == nullptr) return InvalidString();
   return WithString(handle, [&](const StringObject& string) {
-    const std::size_t units = selector == kQURUTF16 ? string.UTF16().size() : string.UTF8().size();
-    *size = static_cast<std::int32_t>(std::min<std::size_t>(units, INT32_MAX));
+    *size = static_cast<std::int32_t>(std::min<std::size_t>(string.Size(selector), INT32_MAX));
     return KORErrorHandle{};
   });
 }
@@ -206,7 +181,16 @@ KORErrorHandle CopyOut(const Text& text, typename Text::value_type* buffer, std:
 }
 
 KORErrorHandle CopyUTF16(KORContainer handle, char16_t* buffer, std::int32_t capacity, std::int32_t* copied) {
-  return WithString(handle, [&](const StringObject& string) { return CopyOut(string.UTF16(), buffer, capacity, copied); });
+  return WithString(handle, [&](const StringObject& string) {
+    if (string.selector != kQURUTF8) return CopyOut(string.utf16, buffer, capacity, copied);
+    // With room for a unit per byte, the text is converted straight into the
+    // caller's buffer; with less, it is converted aside and cut.
+    if (copied == nullptr || buffer == nullptr || Length(capacity) < string.utf8.size()) {
+      return CopyOut(string.UTF16(), buffer, capacity, copied);
+    }
+    *copied = static_cast<std::int32_t>(platform::WriteAsUTF16(string.utf8, buffer));
+    return KORErrorHandle{};
+  });
 }
 
 KORErrorHandle CopyUTF8(KORContainer handle, char* buffer, std::int32_t capacity, std::int32_t* copied) {
@@ -235,7 +219,6 @@ KORErrorHandle WStr(KORContainer handle, const char16_t** text) {
 
 KORErrorHandle SetStringUTF16(KORContainer handle, const char16_t* units, std::int32_t count) {
   return WithString(handle, [&](StringObject& string) {
-    ++string.version;
     string.utf16 = units == nullptr ? std::u16string() : std::u16string(units, Length(count));
     string.utf8.clear();
     string.selector = units == nullptr ? kQURNoText : kQURUTF16;
@@ -245,7 +228,6 @@ KORErrorHandle SetStringUTF16(KORContainer handle, const char16_t* units, std::i
 
 KORErrorHandle SetStringUTF8(KORContainer handle, const char* text, std::int32_t count) {
   return WithString(handle, [&](StringObject& string) {
-    ++string.version;
     string.utf8 = text == nullptr ? std::string() : count < 0 ? std::string(text) : std::string(text, Length(count));
     string.utf16.clear();
     string.selector = text == nullptr ? kQURNoText : kQURUTF8;
@@ -262,10 +244,6 @@ KORErrorHandle NewUTF8String(std::string_view text, KORContainer* result) {
         string.utf8 = text;
       },
       result);
-}
-
-KORErrorHandle NewUTF16StringFromUTF8(std::string_view utf8, KORContainer* result) {
-  return MakeString([&](StringObject& string) { string.SetUTF16FromUTF8(utf8); }, result);
 }
 
 template <class Fill>
@@ -290,31 +268,18 @@ KORErrorHandle LentString::LendFilled(Fill fill, KORContainer& result) {
     object_ = error == nullptr ? made : nullptr;
     if (error != nullptr) return error;
   }
-  version_ = object_->version;
   result = container_.get();
   return nullptr;
 }
 
 KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
-  return LendFilled([&](StringObject& string) { string.SetUTF16FromUTF8(utf8); }, result);
-}
-
-KORErrorHandle LentString::Lend(std::u16string_view text, KORContainer& result) {
-  return LendFilled(
-      [&](StringObject& string) {
-        string.selector = kQURUTF16;
-        string.utf8.clear();
-        string.utf16 = text;
-      },
-      result);
+  return LendFilled([&](StringObject& string) { string.SetUTF8(utf8); }, result);
 }
 
 void LentString::Reset() {
   container_.Reset();
   object_ = nullptr;
 }
-
-bool LentString::Unchanged() const { return container_.Reusable() && object_->version == version_; }
 
 KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
   return MakeString(
@@ -323,18 +288,6 @@ KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
         string.utf16 = text;
       },
       result);
-}
-
-bool StringTextUTF16(KORContainer handle, std::u16string& storage, std::u16string_view& text) {
-  const StringObject* string = StringOf(handle);
-  if (string == nullptr) return false;
-  if (string->selector == kQURUTF16) {
-    text = string->utf16;
-  } else {
-    storage = string->UTF16();
-    text = storage;
-  }
-  return true;
 }
 
 bool StringTextUTF8(KORContainer handle, std::string& text) {

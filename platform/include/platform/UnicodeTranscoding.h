@@ -120,14 +120,11 @@ inline std::size_t WidenASCII(const char* in, std::size_t count, char16_t* out) 
   return done;
 }
 
-// Appends the UTF-16 form of `utf8` to `out`; runs of ASCII are copied
-// without decoding.
-inline void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
-  // UTF-16 never needs more units than UTF-8 has bytes: reserve once, and
-  // write straight into the reserved room.
-  const std::size_t start = out.size();
-  out.resize(start + utf8.size());
-  char16_t* write = out.data() + start;
+// Writes the UTF-16 form of `utf8` at `out`, which has room for utf8.size()
+// units (UTF-16 never needs more), and returns the number of units written.
+// Runs of ASCII are copied without decoding.
+inline std::size_t WriteAsUTF16(std::string_view utf8, char16_t* out) {
+  char16_t* write = out;
   for (std::size_t i = 0; i < utf8.size();) {
     const std::size_t ascii = WidenASCII(utf8.data() + i, utf8.size() - i, write);
     i += ascii;
@@ -151,7 +148,33 @@ inline void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
       *write++ = static_cast<char16_t>(c);
     }
   }
-  out.resize(static_cast<std::size_t>(write - out.data()));
+  return static_cast<std::size_t>(write - out);
+}
+
+// The number of units WriteAsUTF16 writes for `utf8`.
+inline std::size_t UTF16LengthOf(std::string_view utf8) {
+  std::size_t units = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    std::uint64_t chunk;
+    if (utf8.size() - i >= sizeof chunk) {
+      std::memcpy(&chunk, utf8.data() + i, sizeof chunk);
+      if ((chunk & 0x8080808080808080u) == 0) {
+        i += sizeof chunk;
+        units += sizeof chunk;
+        continue;
+      }
+    }
+    units += DecodeUTF8(utf8, i) >= 0x10000 ? 2 : 1;
+  }
+  return units;
+}
+
+// Appends the UTF-16 form of `utf8` to `out`.
+inline void AppendAsUTF16(std::string_view utf8, std::u16string& out) {
+  // Reserved once for the most it can take, and written in place.
+  const std::size_t start = out.size();
+  out.resize(start + utf8.size());
+  out.resize(start + WriteAsUTF16(utf8, out.data() + start));
 }
 
 inline std::u16string ToUTF16(std::string_view utf8) {

@@ -110,18 +110,18 @@ TEST(XMLEntryExit, AMissingBrokerProcedureFailsTheStart) {
 }
 
 int gNewCalls = 0;
-int gWStrCalls = 0;
+int gCopyCalls = 0;
 QURNewSAX2ParserProc gRealNew = nullptr;
-_t_ZQURStringInterface::w_strProc gRealWStr = nullptr;
+_t_ZQURStringInterface::copyUTF16Proc gRealCopy = nullptr;
 
 KORErrorHandle CountingNew(std::int32_t kind, KORContainer* result) {
   ++gNewCalls;
   return gRealNew(kind, result);
 }
 
-KORErrorHandle CountingWStr(KORContainer string, const char16_t** text) {
-  ++gWStrCalls;
-  return gRealWStr(string, text);
+KORErrorHandle CountingCopy(KORContainer string, char16_t* buffer, std::int32_t capacity, std::int32_t* copied) {
+  ++gCopyCalls;
+  return gRealCopy(string, buffer, capacity, copied);
 }
 
 KORErrorHandle OutOfMemoryNew(std::int32_t, KORContainer* result) {
@@ -134,7 +134,7 @@ TEST(XMLEntryExit, AfterAnInterfaceIsUnregisteredTheNextAccessLooksItUpAgain) {
   XMLEntryExit connection;
   ASSERT_TRUE(ParseSucceeds());  // every table is cached now
   gNewCalls = 0;
-  gWStrCalls = 0;
+  gCopyCalls = 0;
 
   // The factory, replaced under the same names after an unregistration.
   const KORMethodName& newName = kQURNewSAX2ParserMethods[kQURNewSAX2Parser];
@@ -153,8 +153,8 @@ TEST(XMLEntryExit, AfterAnInterfaceIsUnregisteredTheNextAccessLooksItUpAgain) {
     procedures[i] = std::string(Strings::kKind.prefix) + Strings::kMethods[i] + "Meth";
     methods[i] = Lookup()(Strings::kKind.signature, Strings::kMethods[i], procedures[i].c_str());
   }
-  gRealWStr = reinterpret_cast<Strings::w_strProc>(methods[Strings::w_str]);
-  methods[Strings::w_str] = reinterpret_cast<KORProc>(&CountingWStr);
+  gRealCopy = reinterpret_cast<Strings::copyUTF16Proc>(methods[Strings::copyUTF16]);
+  methods[Strings::copyUTF16] = reinterpret_cast<KORProc>(&CountingCopy);
   Unregister(Strings::kKind.signature);
   for (std::size_t i = 0; i < std::size(Strings::kMethods); ++i) {
     Register(Strings::kKind.signature, KORMethodName{Strings::kMethods[i], procedures[i].c_str()}, methods[i]);
@@ -162,7 +162,7 @@ TEST(XMLEntryExit, AfterAnInterfaceIsUnregisteredTheNextAccessLooksItUpAgain) {
 
   EXPECT_EQ(parser_test::Events("<a>t</a>").size(), 5u);
   EXPECT_EQ(gNewCalls, 1) << "the parser came from the factory registered last";
-  EXPECT_GE(gWStrCalls, 3) << "the names and the text were read through the method registered last";
+  EXPECT_GE(gCopyCalls, 3) << "the names and the text were read through the method registered last";
 }
 
 TEST(XMLEntryExit, AFactoryWithAMissingEntryIsAMissingInterface) {

@@ -33,6 +33,14 @@ class ARBORIX_EXPORT CQURAttributes {
   bool getQName(std::int32_t index, UTF16String& name) const;
   /// The value of the attribute at `index`; false for an index outside the list.
   bool getValueByIx(std::int32_t index, UTF16String& value) const;
+  /// The name and the value at `index` as the parser's strings, for a caller
+  /// that reads them with CQURString::CopyUTF16 into storage of its own. The
+  /// string `text` held before is let go first, so that the parser can reuse
+  /// it; false for an index outside the list (`text` then holds no string).
+  ///@{
+  bool getLocalName(std::int32_t index, CQURString& name) const;
+  bool getValueByIx(std::int32_t index, CQURString& value) const;
+  ///@}
   /// The value of the attribute called `name`.
   bool getValue(const UTF16String& name, UTF16String& value) const;
   /// The same with the name as a parser string, which a caller looking up one
@@ -46,6 +54,7 @@ class ARBORIX_EXPORT CQURAttributes {
   /// The method table, found at the first call; throws for a holder without handle.
   const TKORVTab<_t_ZQURAttributesInterface>* Table() const;
   bool ByIndex(int method, std::int32_t index, UTF16String& text) const;
+  bool ByIndex(int method, std::int32_t index, CQURString& text) const;
   CQURHandle handle_;
   mutable TKORVTab<_t_ZQURAttributesInterface>* table_ = nullptr;
 };

@@ -1,8 +1,10 @@
 /// @file
 /// CQURString: a counted reference to a string of the parser component, as the
-/// parser hands it to a handler. Reading it as UTF-16 may replace the held
+/// parser hands it to a handler. Reading it with w_str may replace the held
 /// string by a UTF-16 copy made through the parser's string factory.
 #pragma once
+
+#include <cstdint>
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
@@ -26,7 +28,18 @@ class ARBORIX_EXPORT CQURString {
   ///@}
 
   /// The text; empty when the string has none (or the handle is null).
+  /// Converted once, straight into the result; the string held stays as it is.
   UTF16String GetText();
+  /// The same, into `text`, which keeps its storage where it is large enough.
+  void GetText(UTF16String& text);
+  /// The most UTF-16 units the text can take: its length when the parser
+  /// keeps it as UTF-16, its byte count when as UTF-8; 0 without text.
+  std::int32_t MostUTF16Units();
+  /// Writes the text as UTF-16 into `buffer`, which has room for `capacity`
+  /// units, converting it on the way if the parser keeps it as UTF-8, and
+  /// returns the number of units written. With room for MostUTF16Units(), the
+  /// whole text is written.
+  std::int32_t CopyUTF16(char16_t* buffer, std::int32_t capacity);
   /// The null-terminated text, valid while this holder keeps the string; null when there is none.
   const char16_t* w_str();
   /// The string handle, still owned by this holder; null for a string without handle.
@@ -34,5 +47,7 @@ class ARBORIX_EXPORT CQURString {
 
  private:
   CQURHandle handle_;
+  const TKORVTab<_t_ZQURStringInterface>* Table();
+
   TKORVTab<_t_ZQURStringInterface>* table_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
+#include "arborix/NodeText.h"
 #include "arborix/XMLBase.h"
 
 class XMLElementNode;
@@ -29,6 +30,10 @@ class ARBORIX_EXPORT XMLAttributeObj : public XMLBase {
   virtual void GetAttributeName(UTF16String& name) const;
 
  private:
-  UTF16String name_;
-  UTF16String value_;
+  friend class XMLContentHandler;
+  /// An attribute whose name and value are already in node memory.
+  ARBORIX_NO_EXPORT XMLAttributeObj(arborix_internal::NodeText&& name, arborix_internal::NodeText&& value) noexcept;
+
+  arborix_internal::NodeText name_;
+  arborix_internal::NodeText value_;
 };

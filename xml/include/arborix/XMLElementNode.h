@@ -13,6 +13,7 @@
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
+#include "arborix/NodeText.h"
 #include "arborix/XMLAttributeObj.h"
 #include "arborix/XMLBase.h"
 
@@ -72,6 +73,8 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
     XMLBase* last = nullptr;
   };
 
+  /// An element named by a text already in node memory, listed nowhere.
+  ARBORIX_NO_EXPORT XMLElementNode(arborix_internal::NodeText&& name) noexcept;
   /// Appends copies of the attributes of `source` to this element's list.
   ARBORIX_NO_EXPORT void CloneAttributesOf(const XMLElementNode& source);
   /// Appends deep copies of the children of `source` to this element's list.
@@ -104,7 +107,7 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ARBORIX_NO_EXPORT bool AppendStartTag(UTF16String& out);
   ARBORIX_NO_EXPORT void AppendEndTag(UTF16String& out) const;
 
-  UTF16String name_;
+  arborix_internal::NodeText name_;
   NodeChain children_;
   NodeChain attributes_;
 };

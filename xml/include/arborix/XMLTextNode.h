@@ -4,6 +4,7 @@
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
+#include "arborix/NodeText.h"
 #include "arborix/XMLBase.h"
 
 class XMLElementNode;
@@ -13,7 +14,7 @@ class ARBORIX_EXPORT XMLTextNode : public XMLBase {
  public:
   /// `parent` is only remembered; the node is not inserted into its list.
   XMLTextNode(XMLElementNode* parent, const UTF16String& value);
-  /// The same, taking over `value`'s storage instead of copying it.
+  /// The same, for a text the caller has no more use for.
   XMLTextNode(XMLElementNode* parent, UTF16String&& value);
   ~XMLTextNode() override;
 
@@ -26,5 +27,9 @@ class ARBORIX_EXPORT XMLTextNode : public XMLBase {
   XMLBase* Clone(bool deep) const override;   ///< same value, no parent
 
  private:
-  UTF16String value_;
+  friend class XMLContentHandler;
+  /// A text node holding a text already in node memory.
+  ARBORIX_NO_EXPORT explicit XMLTextNode(arborix_internal::NodeText&& value) noexcept;
+
+  arborix_internal::NodeText value_;
 };
