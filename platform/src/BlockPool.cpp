@@ -5,8 +5,20 @@
 #include <cstdint>
 #include <mutex>
 #include <new>
+#include <vector>
 
 #include "platform/PageMemory.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define BLOCK_POOL_POISONS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BLOCK_POOL_POISONS 1
+#endif
+#endif
+#if defined(BLOCK_POOL_POISONS)
+#include <sanitizer/asan_interface.h>
+#endif
 
 namespace platform {
 namespace {
@@ -17,13 +29,25 @@ constexpr std::size_t kRegionBytes = 32 * 1024 * 1024;
 constexpr std::size_t kSlabsPerRegion = kRegionBytes / kSlabBytes;
 // Enough regions for all the address space a process can have.
 constexpr std::size_t kMostRegions = sizeof(void*) == 8 ? 8192 : 128;
-// Empty slabs kept committed (up to 3 MB) for the next pool that needs one: a
+// Empty slabs kept committed (up to 1.5 MB) for the next pool that needs one: a
 // tree made and deleted over and over does not ask the system each time.
 // Giving pages back costs a call that flushes the address translations of
 // the process, so slabs go back in batches, adjacent ones in one call.
-constexpr std::size_t kKeptEmptySlabs = 48;
-// When that many wait, all but this many go back to the system together.
-constexpr std::size_t kEmptySlabsAfterTrim = 16;
+constexpr std::size_t kKeptEmptySlabs = 24;
+// When more wait, all but this many go back to the system together.
+constexpr std::size_t kEmptySlabsAfterTrim = 8;
+
+void Poison([[maybe_unused]] void* block, [[maybe_unused]] std::size_t size) {
+#if defined(BLOCK_POOL_POISONS)
+  ASAN_POISON_MEMORY_REGION(block, size);
+#endif
+}
+
+void Unpoison([[maybe_unused]] void* block, [[maybe_unused]] std::size_t size) {
+#if defined(BLOCK_POOL_POISONS)
+  ASAN_UNPOISON_MEMORY_REGION(block, size);
+#endif
+}
 
 // A spin lock: what it guards is a few instructions long.
 class SpinGuard {
@@ -56,18 +80,30 @@ class SlabSpace {
   // A committed slab now owned by `pool`; null when out of memory.
   unsigned char* Acquire(const BlockPool* pool) noexcept {
     const std::lock_guard<std::mutex> lock(mutex_);
-    unsigned char* slab = kept_count_ != 0 ? kept_[--kept_count_] : CommitFreeSlab();
+    unsigned char* slab = kept_ != nullptr ? PopKept() : CommitFreeSlab();
     if (slab != nullptr) OwnerOf(slab) = pool;
     return slab;
   }
 
-  // Takes back an empty slab, kept for reuse; when too many are kept, the
-  // ones kept longest go back to the system.
+  // Takes back an empty slab, kept for reuse; when too many are kept (and no
+  // batch of releases is running), the ones kept longest go back to the system.
   void Release(unsigned char* slab) noexcept {
     const std::lock_guard<std::mutex> lock(mutex_);
     OwnerOf(slab) = nullptr;
-    if (kept_count_ == kept_.size()) Trim();
-    kept_[kept_count_++] = slab;
+    *reinterpret_cast<unsigned char**>(slab) = kept_;
+    kept_ = slab;
+    ++kept_count_;
+    if (batches_ == 0 && kept_count_ > kKeptEmptySlabs) Trim();
+  }
+
+  void BeginBatch() noexcept {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    ++batches_;
+  }
+
+  void EndBatch() noexcept {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (--batches_ == 0 && kept_count_ > kKeptEmptySlabs) Trim();
   }
 
   const BlockPool* Owner(const void* address) const noexcept {
@@ -79,6 +115,64 @@ class SlabSpace {
   }
 
  private:
+  unsigned char* PopKept() noexcept {
+    unsigned char* slab = kept_;
+    kept_ = *reinterpret_cast<unsigned char**>(slab);
+    --kept_count_;
+    return slab;
+  }
+
+  // Keeps the kEmptySlabsAfterTrim slabs released last and decommits the
+  // others, in runs of adjacent slabs: each call flushes the address
+  // translations of the process, whatever its length.
+  void Trim() noexcept {
+    unsigned char* newest = nullptr;
+    for (std::size_t k = 0; k < kEmptySlabsAfterTrim; ++k) {
+      unsigned char* slab = PopKept();
+      *reinterpret_cast<unsigned char**>(slab) = newest;
+      newest = slab;
+    }
+    std::vector<unsigned char*> doomed;
+    try {
+      doomed.reserve(kept_count_);
+    } catch (const std::bad_alloc&) {
+      // Without room to sort them, the slabs go back one by one.
+    }
+    while (kept_ != nullptr) {
+      unsigned char* slab = PopKept();
+      if (doomed.capacity() > doomed.size()) {
+        doomed.push_back(slab);
+      } else {
+        Decommit(slab, 1);
+      }
+    }
+    std::sort(doomed.begin(), doomed.end());
+    for (std::size_t first = 0; first < doomed.size();) {
+      std::size_t end = first + 1;
+      while (end < doomed.size() && doomed[end] == doomed[end - 1] + kSlabBytes) ++end;
+      Decommit(doomed[first], end - first);
+      first = end;
+    }
+    while (newest != nullptr) {
+      unsigned char* slab = newest;
+      newest = *reinterpret_cast<unsigned char**>(slab);
+      *reinterpret_cast<unsigned char**>(slab) = kept_;
+      kept_ = slab;
+      ++kept_count_;
+    }
+  }
+
+  // Gives back `count` adjacent slabs from `first` on.
+  void Decommit(unsigned char* first, std::size_t count) noexcept {
+    DecommitPages(first, count * kSlabBytes);
+    for (std::size_t k = 0; k < count; ++k) {
+      Locate(first + k * kSlabBytes, [&](Region& region, std::size_t index) {
+        region.committed[index] = false;
+        search_from_ = std::min(search_from_, RegionNumber(region) * kSlabsPerRegion + index);
+      });
+    }
+  }
+
   template <class Visit>
   void Locate(const void* address, Visit visit) const noexcept {
     const auto* byte = static_cast<const unsigned char*>(address);
@@ -96,28 +190,6 @@ class SlabSpace {
     std::atomic<const BlockPool*>* owner = nullptr;
     Locate(slab, [&](Region& region, std::size_t index) { owner = &region.owners[index]; });
     return *owner;
-  }
-
-  // Decommits the slabs kept longest, all but kEmptySlabsAfterTrim, in runs
-  // of adjacent slabs.
-  void Trim() noexcept {
-    const std::size_t count = kept_count_ - kEmptySlabsAfterTrim;
-    std::sort(kept_.begin(), kept_.begin() + static_cast<std::ptrdiff_t>(count));
-    for (std::size_t first = 0; first < count;) {
-      std::size_t end = first + 1;
-      while (end < count && kept_[end] == kept_[end - 1] + kSlabBytes) ++end;
-      DecommitPages(kept_[first], (end - first) * kSlabBytes);
-      for (std::size_t k = first; k < end; ++k) {
-        Locate(kept_[k], [&](Region& region, std::size_t index) {
-          region.committed[index] = false;
-          search_from_ = std::min(search_from_, RegionNumber(region) * kSlabsPerRegion + index);
-        });
-      }
-      first = end;
-    }
-    std::copy(kept_.begin() + static_cast<std::ptrdiff_t>(count), kept_.begin() + static_cast<std::ptrdiff_t>(kept_count_),
-              kept_.begin());
-    kept_count_ = kEmptySlabsAfterTrim;
   }
 
   std::size_t RegionNumber(const Region& region) const noexcept {
@@ -161,8 +233,10 @@ class SlabSpace {
   std::mutex mutex_;
   std::array<Region*, kMostRegions> regions_{};
   std::atomic<std::size_t> region_count_{0};
-  std::array<unsigned char*, kKeptEmptySlabs> kept_{};
+  // Empty committed slabs, chained through their first word, last released first.
+  unsigned char* kept_ = nullptr;
   std::size_t kept_count_ = 0;
+  std::size_t batches_ = 0;
   std::size_t search_from_ = 0;
 };
 
@@ -180,7 +254,8 @@ struct BlockPool::Slab {
   Slab* next;
   void* freed;  // blocks given back, chained through their first word
   std::uint32_t live;
-  std::uint32_t carved;  // blocks ever handed out, from the start of the slab
+  // Blocks ever handed out, from the start of the slab; read without the lock by Contains.
+  std::atomic<std::uint32_t> carved;
   std::uint32_t capacity;
   bool open;  // listed among the pool's slabs with room
 };
@@ -220,9 +295,14 @@ void* BlockPool::Take() noexcept {
   void* block;
   if (slab->freed != nullptr) {
     block = slab->freed;
+    Unpoison(block, blockSize_);
     slab->freed = *static_cast<void**>(block);
   } else {
-    block = BlocksOf(slab) + std::size_t{slab->carved++} * blockSize_;
+    const std::uint32_t carved = slab->carved.load(std::memory_order_relaxed);
+    slab->carved.store(carved + 1, std::memory_order_release);
+    block = BlocksOf(slab) + std::size_t{carved} * blockSize_;
+    // The slab may have served another pool, which left its blocks poisoned.
+    Unpoison(block, blockSize_);
   }
   if (++slab->live == slab->capacity) Close(slab);
   return block;
@@ -234,6 +314,7 @@ void BlockPool::Give(void* block) noexcept {
   const SpinGuard guard(busy_);
   *static_cast<void**>(block) = slab->freed;
   slab->freed = block;
+  if (poisonFreed_) Poison(block, blockSize_);
   --slab->live;
   if (!slab->open) Open(slab);
   // The pool's last slab stays, so that a pool used now and then does not
@@ -245,14 +326,17 @@ void BlockPool::Give(void* block) noexcept {
 }
 
 bool BlockPool::Contains(const void* address) const noexcept {
-  // Under the lock, a slab this pool owns stays committed and its own.
-  const SpinGuard guard(busy_);
+  // A slab this pool owns is committed and headed by this pool's header.
   if (Space().Owner(address) != this) return false;
   Slab* slab = SlabOf(address);
   const auto* byte = static_cast<const unsigned char*>(address);
   if (byte < BlocksOf(slab)) return false;
   const auto offset = static_cast<std::size_t>(byte - BlocksOf(slab));
-  return offset % blockSize_ == 0 && offset / blockSize_ < slab->carved;
+  return offset % blockSize_ == 0 && offset / blockSize_ < slab->carved.load(std::memory_order_acquire);
 }
+
+BlockPool::ReleaseBatch::ReleaseBatch() noexcept { Space().BeginBatch(); }
+
+BlockPool::ReleaseBatch::~ReleaseBatch() { Space().EndBatch(); }
 
 }  // namespace platform

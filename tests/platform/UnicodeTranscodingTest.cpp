@@ -36,9 +36,20 @@ TEST(AppendAsUTF16, MatchesThePortableDecoderAtEveryLengthAndOffset) {
         std::u16string converted = u"kept";
         platform::AppendAsUTF16(text, converted);
         ASSERT_EQ(converted, u"kept" + OneAtATime(text)) << before << " " << after;
+        // The length a reader sizes its storage by is the length written.
+        ASSERT_EQ(platform::UTF16LengthOf(text), converted.size() - 4) << before << " " << after;
       }
     }
   }
+}
+
+TEST(UTF16LengthOf, CountsTwoUnitsFromU10000ToU10FFFFAndOneReplacementPerBadByte) {
+  EXPECT_EQ(platform::UTF16LengthOf(""), 0u);
+  EXPECT_EQ(platform::UTF16LengthOf("\xEF\xBF\xBF"), 1u);      // U+FFFF
+  EXPECT_EQ(platform::UTF16LengthOf("\xF0\x90\x80\x80"), 2u);  // U+10000
+  EXPECT_EQ(platform::UTF16LengthOf("\xF4\x8F\xBF\xBF"), 2u);  // U+10FFFF
+  EXPECT_EQ(platform::UTF16LengthOf("\xF4\x90\x80\x80"), 4u);  // beyond: four bad bytes
+  EXPECT_EQ(platform::UTF16LengthOf("\xF8\x88\x80\x80\x80"), 5u);
 }
 
 TEST(AppendAsUTF16, ReplacesMalformedSequencesOneByteAtATime) {

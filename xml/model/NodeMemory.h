@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <memory_resource>
 
+#include "platform/BlockPool.h"
+
 namespace arborix_internal {
 
 // A block of at least `size` bytes, aligned to 16 bytes; throws
@@ -19,6 +21,10 @@ void FreeNodeMemory(void* block, std::size_t size) noexcept;
 // The size AllocateNodeMemory really provides for `size` bytes: a block may be
 // filled up to it, and freed with either size.
 std::size_t NodeMemoryBlockSize(std::size_t size) noexcept;
+
+// Held while a whole structure is deleted: the memory it frees goes back to
+// the system in a few long runs when the deletion ends.
+using NodeMemoryRelease = platform::BlockPool::ReleaseBatch;
 
 // The same memory for standard containers: one resource for the whole
 // process, never destroyed, so that containers using it compare equal and may

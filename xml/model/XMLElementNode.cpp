@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "NodeMemory.h"
 #include "arborix/XMLDocument.h"
 #include "arborix/XMLTextNode.h"
 
@@ -39,6 +40,7 @@ XMLElementNode::~XMLElementNode() {
   // walk allocates nothing, which a destructor relies on. The nodes go in
   // document order, the order a parse made them in and so the order of
   // their addresses, which keeps the walk ahead of the cache misses.
+  const arborix_internal::NodeMemoryRelease release;
   XMLBase* node = children_.first;
   children_ = {};
   while (node != nullptr) {

@@ -42,8 +42,8 @@ constexpr std::intptr_t kErrorUnknownContainer = 2;
 // the system once they are empty. A handle is read only once the pool knows
 // it as the start of one of its blocks, so a stale or foreign pointer is
 // refused instead of followed, and the live flag of a block tells a live
-// container from a dead one.
-constinit platform::BlockPool pool{sizeof(KORContainerObject)};
+// container from a dead one: freed blocks stay readable.
+constinit platform::BlockPool pool{sizeof(KORContainerObject), platform::BlockPool::FreedBlocks::Readable};
 
 bool IsLive(KORContainer container) { return container != nullptr && pool.Contains(container) && container->live; }
 

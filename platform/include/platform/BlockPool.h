@@ -23,10 +23,16 @@ class PLATFORM_EXPORT BlockPool {
   // The largest block size a pool takes.
   static constexpr std::size_t kLargestBlock = 8192;
 
+  // Under AddressSanitizer a block given back is poisoned until it is taken
+  // again, so that a use after free is reported; a pool whose owner reads
+  // blocks it gave back (to tell dead objects from live ones) opts out.
+  enum class FreedBlocks { Poisoned, Readable };
+
   // `blockSize` is at least the size of a pointer and at most kLargestBlock.
   // Blocks are aligned to 64 bytes within their slab: a block is aligned to
   // the largest power of two, up to 64, that divides `blockSize`.
-  explicit constexpr BlockPool(std::size_t blockSize) noexcept : blockSize_(blockSize) {}
+  explicit constexpr BlockPool(std::size_t blockSize, FreedBlocks freed = FreedBlocks::Poisoned) noexcept
+      : blockSize_(blockSize), poisonFreed_(freed == FreedBlocks::Poisoned) {}
   BlockPool(const BlockPool&) = delete;
   BlockPool& operator=(const BlockPool&) = delete;
 
@@ -35,9 +41,23 @@ class PLATFORM_EXPORT BlockPool {
   void* Take() noexcept;
   // Takes back a block from this pool's Take (null is ignored).
   void Give(void* block) noexcept;
+  // While one of these lives, on any thread, empty slabs wait instead of
+  // going back to the system one batch at a time; when the last one ends,
+  // all but a few go back together. A structure of many blocks deletes
+  // itself inside one, so that its slabs go back in a few long runs.
+  class PLATFORM_EXPORT ReleaseBatch {
+   public:
+    ReleaseBatch() noexcept;
+    ReleaseBatch(const ReleaseBatch&) = delete;
+    ReleaseBatch& operator=(const ReleaseBatch&) = delete;
+    ~ReleaseBatch();
+  };
+
   // True when `address` is where a block of this pool starts, taken or not.
   // Nothing is read at an address outside the pool's slabs, so any pointer
-  // may be asked about.
+  // may be asked about. It takes no lock: it may run beside Take and Give on
+  // other threads, but not beside the Give that empties the slab `address`
+  // lies in (a pool whose owner runs on one thread at a time never meets that).
   bool Contains(const void* address) const noexcept;
 
  private:
@@ -48,8 +68,9 @@ class PLATFORM_EXPORT BlockPool {
   void Close(Slab* slab) noexcept;
 
   std::size_t blockSize_;
+  bool poisonFreed_;
   Slab* open_ = nullptr;  // slabs with room, the one taken from first
-  mutable std::atomic_flag busy_;
+  std::atomic_flag busy_;
 };
 
 // A base that makes `Object` live in blocks of a pool of its own size:
