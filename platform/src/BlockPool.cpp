@@ -240,11 +240,16 @@ class SlabSpace {
   std::size_t search_from_ = 0;
 };
 
-SlabSpace& Space() {
-  // Never destroyed: blocks may be given back while the process ends.
-  static auto& space = *new SlabSpace;
-  return space;
-}
+// Constant-initialised, so that reaching it costs no check, and never
+// destroyed: blocks may be given back while the process ends.
+union LastingSpace {
+  constexpr LastingSpace() : space() {}
+  ~LastingSpace() {}
+  SlabSpace space;
+};
+constinit LastingSpace lastingSpace;
+
+SlabSpace& Space() { return lastingSpace.space; }
 
 }  // namespace
 
@@ -332,7 +337,11 @@ bool BlockPool::Contains(const void* address) const noexcept {
   const auto* byte = static_cast<const unsigned char*>(address);
   if (byte < BlocksOf(slab)) return false;
   const auto offset = static_cast<std::size_t>(byte - BlocksOf(slab));
-  return offset % blockSize_ == 0 && offset / blockSize_ < slab->carved.load(std::memory_order_acquire);
+  // Exact for any offset within a slab: the rounding error of the reciprocal
+  // times an offset below 2^16 stays below 2^32 / blockSize_.
+  static_assert(kSlabBytes <= (std::size_t{1} << 16) && BlockPool::kLargestBlock <= (std::size_t{1} << 16));
+  const auto index = static_cast<std::size_t>((std::uint64_t{offset} * reciprocal_) >> 32);
+  return index * blockSize_ == offset && index < slab->carved.load(std::memory_order_acquire);
 }
 
 BlockPool::ReleaseBatch::ReleaseBatch() noexcept { Space().BeginBatch(); }

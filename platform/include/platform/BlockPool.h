@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <new>
 
 #include "AtelierPlatformExport.h"
@@ -32,7 +33,9 @@ class PLATFORM_EXPORT BlockPool {
   // Blocks are aligned to 64 bytes within their slab: a block is aligned to
   // the largest power of two, up to 64, that divides `blockSize`.
   explicit constexpr BlockPool(std::size_t blockSize, FreedBlocks freed = FreedBlocks::Poisoned) noexcept
-      : blockSize_(blockSize), poisonFreed_(freed == FreedBlocks::Poisoned) {}
+      : blockSize_(blockSize),
+        reciprocal_(static_cast<std::uint32_t>((std::uint64_t{1} << 32) / blockSize + 1)),
+        poisonFreed_(freed == FreedBlocks::Poisoned) {}
   BlockPool(const BlockPool&) = delete;
   BlockPool& operator=(const BlockPool&) = delete;
 
@@ -68,6 +71,9 @@ class PLATFORM_EXPORT BlockPool {
   void Close(Slab* slab) noexcept;
 
   std::size_t blockSize_;
+  // 2^32 / blockSize_, rounded up: an offset within a slab times this,
+  // shifted down by 32, is the offset divided by blockSize_.
+  std::uint32_t reciprocal_;
   bool poisonFreed_;
   Slab* open_ = nullptr;  // slabs with room, the one taken from first
   std::atomic_flag busy_;
