@@ -276,6 +276,7 @@ void PropList::AppendXML(std::string& out) const {
 }
 
 void PropList::DestroyEntries() {
+  const arborix_internal::NodeMemoryRelease release;
   // A sub-list's entries are moved here before its node is destroyed, so that
   // every sub-list dies empty: nesting of any depth costs no stack. Moving
   // map nodes allocates nothing, which a destructor relies on. They are

@@ -32,15 +32,6 @@ bool IsTrueText(const UTF16String& text) { return text == u"true"; }
 // The elements a property-list file is made of; any other name is Other.
 enum class Tag { Other, PropList, Key, Array, String, UString, True, False, Int };
 
-// Whether the null-terminated `units` spell `name`. No unit after the first
-// that differs is read.
-bool Spells(const char16_t* units, std::u16string_view name) {
-  for (const char16_t unit : name) {
-    if (*units++ != unit) return false;
-  }
-  return *units == u'\0';
-}
-
 struct Spelling {
   std::u16string_view name;
   Tag tag;
@@ -50,20 +41,15 @@ constexpr Spelling kSpellings[] = {{u"prop.list", Tag::PropList}, {u"key", Tag::
                                    {u"string", Tag::String},      {u"ustring", Tag::UString}, {u"true", Tag::True},
                                    {u"false", Tag::False},        {u"int", Tag::Int}};
 
-// The tag an element name stands for: its first unit tells which name to compare with.
-Tag TagOf(CQURString& name) {
-  const char16_t* units = name.w_str();
-  if (units == nullptr) return Tag::Other;
+// The tag an element name stands for: its first unit tells which name to
+// compare with. The name is read into `scratch`, converted once.
+Tag TagOf(CQURString& name, UTF16String& scratch) {
+  name.GetText(scratch);
+  if (scratch.empty()) return Tag::Other;
   for (const Spelling& spelling : kSpellings) {
-    if (spelling.name[0] == units[0]) return Spells(units, spelling.name) ? spelling.tag : Tag::Other;
+    if (spelling.name[0] == scratch[0]) return scratch == spelling.name ? spelling.tag : Tag::Other;
   }
   return Tag::Other;
-}
-
-// The string's text seen in place; empty when it has none.
-std::u16string_view TextOf(CQURString& text) {
-  const char16_t* units = text.w_str();
-  return units == nullptr ? std::u16string_view() : std::u16string_view(units);
 }
 
 // If `key` holds an array of Element, empties it and answers true.
@@ -84,10 +70,12 @@ PropListXMLHandler::~PropListXMLHandler() = default;
 void PropListXMLHandler::characters(CQURString& text) {
   switch (textMode_) {
     case TextMode::Key:
-      keyText_ += TextOf(text);
+      text.GetText(scratch_);
+      keyText_ += scratch_;
       break;
     case TextMode::Value:
-      valueText_ += TextOf(text);
+      text.GetText(scratch_);
+      valueText_ += scratch_;
       break;
     case TextMode::None:
       break;
@@ -95,7 +83,7 @@ void PropListXMLHandler::characters(CQURString& text) {
 }
 
 void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURString&, CQURAttributes& attributes) {
-  switch (TagOf(localName)) {
+  switch (TagOf(localName, scratch_)) {
     case Tag::PropList:
       OpenList();
       break;
@@ -126,7 +114,7 @@ void PropListXMLHandler::startElement(CQURString&, CQURString& localName, CQURSt
 }
 
 void PropListXMLHandler::endElement(CQURString&, CQURString& localName, CQURString&) {
-  switch (TagOf(localName)) {
+  switch (TagOf(localName, scratch_)) {
     case Tag::PropList:
       CloseList();
       break;
@@ -169,8 +157,8 @@ void PropListXMLHandler::CloseList() {
 // kind and any other type the unsigned one.
 void PropListXMLHandler::StartInteger(CQURAttributes& attributes) {
   if (typeName_.Handle() == nullptr) {
-    typeName_ = CQURString::FromUTF16(u"type");
-    sizeName_ = CQURString::FromUTF16(u"size");
+    typeName_ = CQURString::FromUTF8("type");
+    sizeName_ = CQURString::FromUTF8("size");
   }
   if (!attributes.getValue(typeName_, typeText_) || !attributes.getValue(sizeName_, sizeText_)) return;
   if (sizeText_ == u"16") {

@@ -46,6 +46,7 @@ class PropListXMLHandler : public HQURContentHandlerBase {
   PropList* root_;
   UTF16String keyText_;
   UTF16String valueText_;
+  UTF16String scratch_;  // each name and text read, converted into storage reused throughout
   std::list<PropList*> openLists_;  // front: the innermost open list
   PropList* current_ = nullptr;
   TextMode textMode_ = TextMode::None;
