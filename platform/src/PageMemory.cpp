@@ -21,6 +21,10 @@ bool CommitPages(void* start, std::size_t bytes) {
 
 void DecommitPages(void* start, std::size_t bytes) { ::VirtualFree(start, bytes, MEM_DECOMMIT); }
 
+void* MapMemory(std::size_t bytes) { return ::VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE); }
+
+void UnmapMemory(void* start, std::size_t) { ::VirtualFree(start, 0, MEM_RELEASE); }
+
 #else
 
 // The range is mapped readable and writable but not accounted: a page takes
@@ -55,6 +59,13 @@ bool CommitPages(void* start, std::size_t bytes) {
 }
 
 void DecommitPages(void* start, std::size_t bytes) { ::madvise(start, bytes, MADV_DONTNEED); }
+
+void* MapMemory(std::size_t bytes) {
+  void* start = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  return start == MAP_FAILED ? nullptr : start;
+}
+
+void UnmapMemory(void* start, std::size_t bytes) { ::munmap(start, bytes); }
 
 #endif
 

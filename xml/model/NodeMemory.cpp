@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/BlockPool.h"
+#include "platform/PageMemory.h"
 
 namespace arborix_internal {
 namespace {
@@ -79,7 +80,13 @@ std::pmr::memory_resource* NodeMemoryResource() {
 }
 
 void* AllocateNodeMemory(std::size_t size) {
-  if (!Pooled(size)) return ::operator new(size);
+  if (!Pooled(size)) {
+    // Large blocks (long texts) are mapped on their own, so that they too
+    // leave the process when freed.
+    void* block = size == 0 ? ::operator new(size) : platform::MapMemory(size);
+    if (block == nullptr) throw std::bad_alloc();
+    return block;
+  }
   void* block = pools[ClassOf(size)].Take();
   if (block == nullptr) throw std::bad_alloc();
   return block;
@@ -88,7 +95,11 @@ void* AllocateNodeMemory(std::size_t size) {
 void FreeNodeMemory(void* block, std::size_t size) noexcept {
   if (block == nullptr) return;
   if (!Pooled(size)) {
-    ::operator delete(block);
+    if (size == 0) {
+      ::operator delete(block);
+    } else {
+      platform::UnmapMemory(block, size);
+    }
     return;
   }
   pools[ClassOf(size)].Give(block);

@@ -3,7 +3,8 @@
 // all at once. Blocks up to platform::BlockPool::kLargestBlock bytes come from
 // pools of a few fixed sizes, whose slabs go back to the system as soon as
 // their last block is freed: a deleted tree gives its memory back, whichever
-// documents its nodes were moved between. Larger requests go to the heap.
+// documents its nodes were moved between. Larger requests are mapped from
+// the system one by one, and unmapped when freed.
 #pragma once
 
 #include <cstddef>

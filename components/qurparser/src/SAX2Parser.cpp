@@ -7,6 +7,7 @@
 #include "AttributesObject.h"
 #include "Broker.h"
 #include "ErrorCatalogue.h"
+#include "ExpatMemory.h"
 #include "InputTranscoder.h"
 #include "ParseResources.h"
 #include "StringObject.h"
@@ -153,7 +154,7 @@ KORErrorHandle SAX2Parser::Step(bool& more) {
       more = true;
       return nullptr;
     }
-    expat_ = XML_ParserCreate(start == InputTranscoder::Start::Transcode ? "UTF-8" : nullptr);
+    expat_ = XML_ParserCreate_MM(start == InputTranscoder::Start::Transcode ? "UTF-8" : nullptr, &ExpatMemory(), nullptr);
     if (expat_ == nullptr) return Finish(OutOfMemory());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);

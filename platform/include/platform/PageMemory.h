@@ -24,4 +24,11 @@ PLATFORM_EXPORT bool CommitPages(void* start, std::size_t bytes);
 // reserved, to be committed again.
 PLATFORM_EXPORT void DecommitPages(void* start, std::size_t bytes);
 
+// Maps `bytes` of committed memory, zero-filled, aligned to the page; null
+// when there is none. For single large blocks that must leave the process
+// the moment they are freed, whatever the C library's heap would keep.
+PLATFORM_EXPORT void* MapMemory(std::size_t bytes);
+// Unmaps memory from MapMemory, given the same size.
+PLATFORM_EXPORT void UnmapMemory(void* start, std::size_t bytes);
+
 }  // namespace platform

@@ -1,0 +1,15 @@
+// The memory Expat works in. Its large buffers (the window a parse gathers
+// its input in, a long run of text) are mapped on their own and unmapped when
+// freed: the C library's heap would keep a freed block of megabytes for the
+// next one, and the process would hold it after every parse. Small blocks
+// come from the heap.
+#pragma once
+
+#include <expat.h>
+
+namespace qur {
+
+// The memory functions to create Expat parsers with.
+const XML_Memory_Handling_Suite& ExpatMemory();
+
+}  // namespace qur
