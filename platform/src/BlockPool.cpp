@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <mutex>
 #include <new>
 #include <vector>
 
@@ -79,7 +78,7 @@ class SlabSpace {
  public:
   // A committed slab now owned by `pool`; null when out of memory.
   unsigned char* Acquire(const BlockPool* pool) noexcept {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const SpinGuard guard(busy_);
     unsigned char* slab = kept_ != nullptr ? PopKept() : CommitFreeSlab();
     if (slab != nullptr) OwnerOf(slab) = pool;
     return slab;
@@ -88,7 +87,7 @@ class SlabSpace {
   // Takes back an empty slab, kept for reuse; when too many are kept (and no
   // batch of releases is running), the ones kept longest go back to the system.
   void Release(unsigned char* slab) noexcept {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const SpinGuard guard(busy_);
     OwnerOf(slab) = nullptr;
     *reinterpret_cast<unsigned char**>(slab) = kept_;
     kept_ = slab;
@@ -97,12 +96,12 @@ class SlabSpace {
   }
 
   void BeginBatch() noexcept {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const SpinGuard guard(busy_);
     ++batches_;
   }
 
   void EndBatch() noexcept {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const SpinGuard guard(busy_);
     if (--batches_ == 0 && kept_count_ > kKeptEmptySlabs) Trim();
   }
 
@@ -230,7 +229,9 @@ class SlabSpace {
     return true;
   }
 
-  std::mutex mutex_;
+  // A spin lock, which unlike a mutex can be made at compile time everywhere:
+  // slabs change hands rarely, and quickly but for the calls that give them back.
+  std::atomic_flag busy_;
   std::array<Region*, kMostRegions> regions_{};
   std::atomic<std::size_t> region_count_{0};
   // Empty committed slabs, chained through their first word, last released first.
