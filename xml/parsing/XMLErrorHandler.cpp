@@ -2,17 +2,12 @@
 
 #include "ParserErrorStatus.h"
 
-namespace {
-// The component that reports faults of the document itself.
-constexpr const char* kDocumentComponent = "QURParser";
-}  // namespace
-
 void XMLErrorHandler::error(const CKORError& error) { Record(error); }
 
 void XMLErrorHandler::fatalError(const CKORError& error) { Record(error); }
 
 void XMLErrorHandler::Record(const CKORError& error) {
-  if (error.Component() != kDocumentComponent) return;
+  if (error.Component() != arborix_internal::kDocumentComponent) return;
   hasError_ = true;
   errorID_ = static_cast<std::int32_t>(error.ID());
 }

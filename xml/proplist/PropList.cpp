@@ -81,6 +81,31 @@ void Replace(Entries& entries, Entries::iterator place, const UTF16String& key, 
   }
 }
 
+// Whether `type` is exactly the node class of values of type Value.
+template <typename Value>
+bool IsNodeOf(const std::type_info& type) {
+  return type == typeid(typename NodeClass<Value>::type);
+}
+
+// The kind of the entry that `node` holds: the kind whose node class it is
+// exactly. The last one is what remains of the thirteen classes stored.
+PropKind KindOf(const PropNodeBase& node) {
+  const std::type_info& type = typeid(node);
+  if (type == typeid(PropListNode)) return PropKind::SubList;
+  if (IsNodeOf<std::string>(type)) return PropKind::String;
+  if (IsNodeOf<UTF16String>(type)) return PropKind::UnicodeString;
+  if (IsNodeOf<bool>(type)) return PropKind::Bool;
+  if (IsNodeOf<std::uint16_t>(type)) return PropKind::Unsigned16;
+  if (IsNodeOf<std::uint32_t>(type)) return PropKind::Unsigned32;
+  if (IsNodeOf<std::int32_t>(type)) return PropKind::Signed32;
+  if (IsNodeOf<std::list<std::string>>(type)) return PropKind::StringList;
+  if (IsNodeOf<std::list<UTF16String>>(type)) return PropKind::UnicodeStringList;
+  if (IsNodeOf<std::list<bool>>(type)) return PropKind::BoolList;
+  if (IsNodeOf<std::list<std::uint16_t>>(type)) return PropKind::Unsigned16List;
+  if (IsNodeOf<std::list<std::uint32_t>>(type)) return PropKind::Unsigned32List;
+  return PropKind::Signed32List;
+}
+
 template <typename Value>
 bool ReadScalar(const Entries& entries, const UTF16String& key, Value& out) {
   const auto* node = FindExact<typename NodeClass<Value>::type>(entries, key);
@@ -239,6 +264,10 @@ PropList* PropList::NewSubList(const UTF16String& key) {
 }
 
 void PropList::Clear() { DestroyEntries(); }
+
+void PropList::VisitEntries(const std::function<void(const UTF16String& key, PropKind kind)>& visit) const {
+  for (const auto& [key, node] : entries_) visit(key, KindOf(*node));
+}
 
 void PropList::AppendXML(std::string& out) const {
   // Sub-lists are written inline from a stack of open lists rather than by

@@ -1,14 +1,19 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "arborix/CQURSAX2Parser.h"
 #include "arborix/FileBasedQURInputStream.h"
 #include "arborix/PropListUtils.h"
+#include "arborix/XMLFaultRecorder.h"
 #include "parser_client/ParserTurn.h"
+#include "parsing/FaultLocatingHandler.h"
+#include "parsing/FaultOfParse.h"
 #include "proplist/PortableFileText.h"
 #include "proplist/PropListXMLHandler.h"
 
+using arborix_internal::FaultLocatingHandler;
 using arborix_internal::PortableFileText;
 using arborix_internal::PropListXMLHandler;
 
@@ -50,6 +55,71 @@ void WriteBlock(OBufferedByteStream& out, std::string_view bytes) {
   out.WriteBlock(reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<std::uint32_t>(bytes.size()));
 }
 
+// The loader's handler when the caller asks what the load met: it also hands
+// the document locator to the fault recorder and notes the first element's name.
+class ReportingHandler final : public FaultLocatingHandler<PropListXMLHandler> {
+ public:
+  ReportingHandler(XMLFaultRecorder& recorder, PropList& list) : FaultLocatingHandler(recorder, list) {}
+
+  void startElement(CQURString& uri, CQURString& localName, CQURString& qualifiedName,
+                    CQURAttributes& attributes) override {
+    if (!sawElement_) {
+      rootElement_ = localName.GetText();
+      sawElement_ = true;
+    }
+    FaultLocatingHandler::startElement(uri, localName, qualifiedName, attributes);
+  }
+
+  const UTF16String& RootElement() const { return rootElement_; }
+
+ private:
+  bool sawElement_ = false;
+  UTF16String rootElement_;
+};
+
+// LoadPropList, and what the load met when `report` is not null. Only then
+// does the parser get an error handler, which records its faults.
+void Load(File& file, PropList& list, PropListLoadReport* report) {
+  if (report != nullptr) *report = {};
+  const arborix_internal::ParserTurn turn;
+  CQURSAX2Parser parser = CQURSAX2Parser::New();
+  parser.setFeature(CQURSAX2Parser::kValidationFeature, false);
+  parser.setFeature(CQURSAX2Parser::kNamespacesFeature, false);
+  auto stream = std::make_unique<FileBasedQURInputStream>(file);
+  std::unique_ptr<PropListXMLHandler> handler;
+  std::unique_ptr<XMLFaultRecorder> recorder;
+  const ReportingHandler* reporting = nullptr;
+  if (report == nullptr) {
+    handler = std::make_unique<PropListXMLHandler>(list);
+  } else {
+    recorder = std::make_unique<XMLFaultRecorder>();
+    auto noting = std::make_unique<ReportingHandler>(*recorder, list);
+    reporting = noting.get();
+    handler = std::move(noting);
+  }
+  // Both stay usable until the parser that takes them is released.
+  const XMLFaultRecorder* faults = recorder.get();
+  XMLParseStatus status = XMLParseOK;
+  std::string reason;
+  try {
+    parser.A_setContentHandler(handler.release());
+    if (recorder != nullptr) parser.A_setErrorHandler(recorder.release());
+    parser.A_parse(stream.release());
+  } catch (...) {
+    // Whatever ended the parse early, a half-read list is worse than none.
+    list.Clear();
+    if (report != nullptr) {
+      status = faults->Status();
+      reason = arborix_internal::MessageOfCurrentException();
+    }
+  }
+  if (report != nullptr) {
+    report->fault = arborix_internal::FaultOfParse(status, *faults, std::move(reason));
+    report->rootElement = reporting->RootElement();
+  }
+  parser.Release();
+}
+
 }  // namespace
 
 namespace PropListUtils {
@@ -76,21 +146,8 @@ void SavePropList(const File& file, const PropList& list) {
   platform.Close();
 }
 
-void LoadPropList(File& file, PropList& list) {
-  const arborix_internal::ParserTurn turn;
-  CQURSAX2Parser parser = CQURSAX2Parser::New();
-  parser.setFeature(CQURSAX2Parser::kValidationFeature, false);
-  parser.setFeature(CQURSAX2Parser::kNamespacesFeature, false);
-  auto stream = std::make_unique<FileBasedQURInputStream>(file);
-  auto handler = std::make_unique<PropListXMLHandler>(list);
-  try {
-    parser.A_setContentHandler(handler.release());
-    parser.A_parse(stream.release());
-  } catch (...) {
-    // Whatever ended the parse early, a half-read list is worse than none.
-    list.Clear();
-  }
-  parser.Release();
-}
+void LoadPropList(File& file, PropList& list) { Load(file, list, nullptr); }
+
+void LoadPropList(File& file, PropList& list, PropListLoadReport& report) { Load(file, list, &report); }
 
 }  // namespace PropListUtils

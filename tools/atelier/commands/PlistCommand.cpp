@@ -1,9 +1,6 @@
-// atelier plist: show, read and change property-list files.
-//
-// A property list cannot list its keys, so the keys come from the file's XML
-// tree (the text of each <key> in a <prop.pair>) and every value from the list
-// that LoadPropList made of the file, so that what is shown is what the
-// application would read.
+// atelier plist: show, read and change property-list files. What is shown is
+// the list that LoadPropList made of the file, which is what the application
+// would read.
 #include <CLI/CLI.hpp>
 
 #include <charconv>
@@ -15,8 +12,6 @@
 #include <list>
 #include <memory>
 #include <optional>
-#include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -24,7 +19,7 @@
 
 #include "Arborix.h"
 #include "CommandRegistry.h"
-#include "ParseFaultLocation.h"
+#include "ParseFailure.h"
 #include "PathArguments.h"
 #include "StandardInput.h"
 #include "StandardOutputStream.h"
@@ -36,110 +31,76 @@ namespace {
 // ---------------------------------------------------------------------------
 // Reading the file
 
-// The keys named in the file, by sub-list: the keys of a list, and for each
-// key holding a sub-list, that sub-list's keys.
-struct KeyTree {
-  std::set<UTF16String> keys;
-  std::map<UTF16String, KeyTree> subLists;
-};
-
-UTF16String JoinedText(XMLBase& element) {
-  UTF16String text;
-  for (XMLBase* child : element.GetChildNodes()) {
-    if (child->GetNodeType() != XMLTextType) continue;
-    UTF16String part;
-    child->GetValue(part);
-    text += part;
-  }
-  return text;
-}
-
-std::vector<XMLBase*> ChildElements(XMLBase& element, std::u16string_view name) {
-  std::vector<XMLBase*> found;
-  for (XMLBase* child : element.GetChildNodes()) {
-    if (child->GetNodeType() != XMLElementType) continue;
-    UTF16String childName;
-    child->GetValue(childName);
-    if (childName == name) found.push_back(child);
-  }
-  return found;
-}
-
-void CollectKeys(XMLBase& list, KeyTree& tree) {
-  for (XMLBase* pair : ChildElements(list, u"prop.pair")) {
-    const std::vector<XMLBase*> keys = ChildElements(*pair, u"key");
-    if (keys.empty()) continue;
-    const UTF16String key = JoinedText(*keys.front());
-    tree.keys.insert(key);
-    for (XMLBase* subList : ChildElements(*pair, u"prop.list")) CollectKeys(*subList, tree.subLists[key]);
-  }
-}
-
-// The first prop.list of the document, wherever it is.
-XMLBase* FirstList(XMLBase& root) {
-  std::vector<XMLBase*> pending{&root};
-  while (!pending.empty()) {
-    XMLBase* node = pending.front();
-    pending.erase(pending.begin());
-    UTF16String name;
-    node->GetValue(name);
-    if (node->GetNodeType() != XMLTextType && name == u"prop.list") return node;
-    for (XMLBase* child : node->GetChildNodes()) {
-      if (child->GetNodeType() != XMLTextType) pending.push_back(child);
-    }
-  }
-  return nullptr;
-}
-
-// A settings file loaded both ways. Refuses a file that is not well-formed
-// XML, or whose root element is not a property list's: loading it would give
-// an empty or unrelated list, and saving would overwrite it.
-struct LoadedFile {
-  PropList list;
-  KeyTree keys;
-};
-
 constexpr std::u16string_view kPropListRoot = u"prop.map";
 
-// Loads `file`, named `path` in messages; `consequence` ends the message of a
-// refusal ("; nothing was changed").
-void Load(const std::string& path, File& file, LoadedFile& loaded, const std::string& consequence = "") {
-  XMLDocument* parsed = nullptr;
-  const XMLParseStatus status = ParseXMLFile(file, false, &parsed);
-  std::unique_ptr<XMLDocument> document(parsed);
-  if (status != XMLParseOK) {
-    throw CommandFailure{DescribeParseFailure(path, file, status) + "; not a readable property list" + consequence,
+// Loads `file`, named `path` in messages, into `list`. Refuses a file that is
+// not well-formed XML, or whose root element is not a property list's:
+// loading it would give an empty or unrelated list, and saving would
+// overwrite it. `consequence` ends the message of a refusal ("; nothing was
+// changed").
+void Load(const std::string& path, File& file, PropList& list, const std::string& consequence = "") {
+  PropListLoadReport report;
+  PropListUtils::LoadPropList(file, list, report);
+  if (report.fault.status != XMLParseOK) {
+    throw CommandFailure{DescribeParseFailure(path, report.fault) + "; not a readable property list" + consequence,
                          kExitWorkFailed};
   }
-  UTF16String root;
-  document->GetValue(root);  // the document is its root element
-  if (root != kPropListRoot) {
-    throw CommandFailure{path + ": the root element is <" + ToUTF8(root) + ">, not <" + ToUTF8(kPropListRoot) +
-                             ">; not a property list" + consequence,
+  if (report.rootElement != kPropListRoot) {
+    throw CommandFailure{path + ": the root element is <" + ToUTF8(report.rootElement) + ">, not <" +
+                             ToUTF8(kPropListRoot) + ">; not a property list" + consequence,
                          kExitWorkFailed};
   }
-  if (XMLBase* list = FirstList(*document)) CollectKeys(*list, loaded.keys);
-  PropListUtils::LoadPropList(file, loaded.list);
 }
 
 // ---------------------------------------------------------------------------
 // Values and their kinds
 
-std::string Quoted(const std::string& text) { return '"' + text + '"'; }
-
-template <typename Integer>
-std::string Numbers(const std::list<Integer>& values, const char* separator) {
-  std::ostringstream out;
-  const char* between = "";
-  for (Integer value : values) {
-    out << between << static_cast<std::int64_t>(value);
-    between = separator;
+// The name of a kind on the command line and in what the tool prints.
+const char* KindName(PropKind kind) {
+  switch (kind) {
+    case PropKind::String:
+      return "string";
+    case PropKind::UnicodeString:
+      return "ustring";
+    case PropKind::Bool:
+      return "bool";
+    case PropKind::Unsigned16:
+      return "u16";
+    case PropKind::Unsigned32:
+      return "u32";
+    case PropKind::Signed32:
+      return "i32";
+    case PropKind::SubList:
+      return "list";
+    case PropKind::StringList:
+      return "string[]";
+    case PropKind::UnicodeStringList:
+      return "ustring[]";
+    case PropKind::BoolList:
+      return "bool[]";
+    case PropKind::Unsigned16List:
+      return "u16[]";
+    case PropKind::Unsigned32List:
+      return "u32[]";
+    case PropKind::Signed32List:
+      return "i32[]";
   }
-  return out.str();
+  return "";
 }
 
-// A value read back as the kind it has: its kind name, its scalar text or
-// its elements. Empty kind when the key is absent.
+// The kind of the entry under `key`, or nothing when the list has no such key.
+std::optional<PropKind> KindOf(const PropList& list, const UTF16String& key) {
+  std::optional<PropKind> found;
+  list.VisitEntries([&](const UTF16String& entryKey, PropKind kind) {
+    if (entryKey == key) found = kind;
+  });
+  return found;
+}
+
+std::string Quoted(const std::string& text) { return '"' + text + '"'; }
+
+// A value read as the kind it has: its kind name, and its scalar text or its
+// elements; or the sub-list it is.
 struct ShownValue {
   std::string kind;
   std::vector<std::string> elements;  // one for a scalar
@@ -147,43 +108,67 @@ struct ShownValue {
 };
 
 template <typename Element, typename Text>
-bool ReadArray(const PropList& list, const UTF16String& key, const char* kind, Text text, ShownValue& shown) {
+void ReadArray(const PropList& list, const UTF16String& key, Text text, ShownValue& shown) {
   std::list<Element> values;
-  if (!list.GetValue(key, values)) return false;
-  shown.kind = kind;
+  list.GetValue(key, values);
   for (const Element& value : values) shown.elements.push_back(text(value));
-  return true;
 }
 
 template <typename Value, typename Text>
-bool ReadScalar(const PropList& list, const UTF16String& key, const char* kind, Text text, ShownValue& shown) {
+void ReadScalar(const PropList& list, const UTF16String& key, Text text, ShownValue& shown) {
   Value value{};
-  if (!list.GetValue(key, value)) return false;
-  shown.kind = kind;
+  list.GetValue(key, value);
   shown.elements.push_back(text(value));
-  return true;
 }
 
-ShownValue Read(const PropList& list, const UTF16String& key) {
+// The value under `key`, which holds an entry of `kind`.
+ShownValue Read(const PropList& list, const UTF16String& key, PropKind kind) {
   ShownValue shown;
+  shown.kind = KindName(kind);
   const auto asIs = [](const std::string& value) { return value; };
   const auto utf8 = [](const UTF16String& value) { return ToUTF8(value); };
   const auto boolean = [](bool value) { return std::string(value ? "true" : "false"); };
   const auto number = [](auto value) { return std::to_string(value); };
-  if ((shown.subList = list.GetSubList(key)) != nullptr) {
-    shown.kind = "list";
-  } else if (!ReadScalar<std::string>(list, key, "string", asIs, shown) &&
-             !ReadScalar<UTF16String>(list, key, "ustring", utf8, shown) &&
-             !ReadScalar<bool>(list, key, "bool", boolean, shown) &&
-             !ReadScalar<std::uint16_t>(list, key, "u16", number, shown) &&
-             !ReadScalar<std::uint32_t>(list, key, "u32", number, shown) &&
-             !ReadScalar<std::int32_t>(list, key, "i32", number, shown) &&
-             !ReadArray<std::string>(list, key, "string[]", asIs, shown) &&
-             !ReadArray<UTF16String>(list, key, "ustring[]", utf8, shown) &&
-             !ReadArray<bool>(list, key, "bool[]", boolean, shown) &&
-             !ReadArray<std::uint16_t>(list, key, "u16[]", number, shown) &&
-             !ReadArray<std::uint32_t>(list, key, "u32[]", number, shown)) {
-    ReadArray<std::int32_t>(list, key, "i32[]", number, shown);
+  switch (kind) {
+    case PropKind::String:
+      ReadScalar<std::string>(list, key, asIs, shown);
+      break;
+    case PropKind::UnicodeString:
+      ReadScalar<UTF16String>(list, key, utf8, shown);
+      break;
+    case PropKind::Bool:
+      ReadScalar<bool>(list, key, boolean, shown);
+      break;
+    case PropKind::Unsigned16:
+      ReadScalar<std::uint16_t>(list, key, number, shown);
+      break;
+    case PropKind::Unsigned32:
+      ReadScalar<std::uint32_t>(list, key, number, shown);
+      break;
+    case PropKind::Signed32:
+      ReadScalar<std::int32_t>(list, key, number, shown);
+      break;
+    case PropKind::SubList:
+      shown.subList = list.GetSubList(key);
+      break;
+    case PropKind::StringList:
+      ReadArray<std::string>(list, key, asIs, shown);
+      break;
+    case PropKind::UnicodeStringList:
+      ReadArray<UTF16String>(list, key, utf8, shown);
+      break;
+    case PropKind::BoolList:
+      ReadArray<bool>(list, key, boolean, shown);
+      break;
+    case PropKind::Unsigned16List:
+      ReadArray<std::uint16_t>(list, key, number, shown);
+      break;
+    case PropKind::Unsigned32List:
+      ReadArray<std::uint32_t>(list, key, number, shown);
+      break;
+    case PropKind::Signed32List:
+      ReadArray<std::int32_t>(list, key, number, shown);
+      break;
   }
   return shown;
 }
@@ -194,17 +179,15 @@ bool IsTextKind(const std::string& kind) { return kind.starts_with("string") || 
 // ---------------------------------------------------------------------------
 // show and get
 
-void Show(const PropList& list, const KeyTree& keys, int depth, std::ostream& out) {
+void Show(const PropList& list, int depth, std::ostream& out) {
   const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
-  for (const UTF16String& key : keys.keys) {
-    const ShownValue value = Read(list, key);
-    if (value.kind.empty()) continue;
+  list.VisitEntries([&](const UTF16String& key, PropKind kind) {
+    const ShownValue value = Read(list, key, kind);
     out << indent << ToUTF8(key) << " (" << value.kind << ")";
     if (value.subList != nullptr) {
       out << '\n';
-      const auto sub = keys.subLists.find(key);
-      if (sub != keys.subLists.end()) Show(*value.subList, sub->second, depth + 1, out);
-      continue;
+      Show(*value.subList, depth + 1, out);
+      return;
     }
     std::string between = IsArrayKind(value.kind) ? ": [" : ": ";
     for (const std::string& element : value.elements) {
@@ -212,7 +195,7 @@ void Show(const PropList& list, const KeyTree& keys, int depth, std::ostream& ou
       between = ", ";
     }
     out << (IsArrayKind(value.kind) ? (value.elements.empty() ? ": []" : "]") : "") << '\n';
-  }
+  });
 }
 
 std::vector<UTF16String> SplitKeyPath(const std::string& path) {
@@ -227,35 +210,32 @@ std::vector<UTF16String> SplitKeyPath(const std::string& path) {
 }
 
 // Loads the file `path` names, or standard input for "-".
-void LoadInput(const std::string& path, LoadedFile& loaded) {
-  WithInputFile(path, [&](File& file) { Load(path, file, loaded); });
+void LoadInput(const std::string& path, PropList& list) {
+  WithInputFile(path, [&](File& file) { Load(path, file, list); });
 }
 
 void ShowCommand(const std::string& path) {
   XMLEntryExit connection;
-  LoadedFile loaded;
-  LoadInput(path, loaded);
-  Show(loaded.list, loaded.keys, 0, std::cout);
+  PropList list;
+  LoadInput(path, list);
+  Show(list, 0, std::cout);
 }
 
 void GetCommand(const std::string& path, const std::string& keyPath) {
   XMLEntryExit connection;
-  LoadedFile loaded;
+  PropList loaded;
   LoadInput(path, loaded);
   const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
-  const PropList* list = &loaded.list;
-  const KeyTree* names = &loaded.keys;
+  const PropList* list = &loaded;
   for (std::size_t index = 0; index + 1 < keys.size(); ++index) {
     list = list->GetSubList(keys[index]);
-    const auto sub = names->subLists.find(keys[index]);
-    if (list == nullptr || sub == names->subLists.end()) throw CommandFailure{"no key " + keyPath + " in " + path, 1};
-    names = &sub->second;
+    if (list == nullptr) throw CommandFailure{"no key " + keyPath + " in " + path, 1};
   }
-  const ShownValue value = Read(*list, keys.back());
-  if (value.kind.empty()) throw CommandFailure{"no key " + keyPath + " in " + path, 1};
+  const std::optional<PropKind> kind = KindOf(*list, keys.back());
+  if (!kind) throw CommandFailure{"no key " + keyPath + " in " + path, 1};
+  const ShownValue value = Read(*list, keys.back(), *kind);
   if (value.subList != nullptr) {
-    const auto sub = names->subLists.find(keys.back());
-    if (sub != names->subLists.end()) Show(*value.subList, sub->second, 0, std::cout);
+    Show(*value.subList, 0, std::cout);
     return;
   }
   for (const std::string& element : value.elements) std::cout << element << '\n';
@@ -347,7 +327,7 @@ void SetCommand(const std::string& path, const std::string& keyPath, const std::
     throw CommandFailure{"plist set rewrites FILE in place, so FILE cannot be - (standard output)", kExitUsageError};
   }
   XMLEntryExit connection;
-  LoadedFile loaded;
+  PropList loaded;
   // A missing or empty file is a new, empty list.
   std::error_code unknown;
   const std::filesystem::path file = PathFromUTF8(path);
@@ -363,11 +343,11 @@ void SetCommand(const std::string& path, const std::string& keyPath, const std::
     Load(path, existing, loaded, "; " + path + " was left untouched");
   }
   const std::vector<UTF16String> keys = SplitKeyPath(keyPath);
-  PropList* list = &loaded.list;
+  PropList* list = &loaded;
   for (std::size_t index = 0; index + 1 < keys.size(); ++index) {
-    const ShownValue held = Read(*list, keys[index]);
-    if (!held.kind.empty() && held.subList == nullptr) {
-      throw CommandFailure{"the key " + ToUTF8(keys[index]) + " holds a " + held.kind +
+    const std::optional<PropKind> held = KindOf(*list, keys[index]);
+    if (held && *held != PropKind::SubList) {
+      throw CommandFailure{"the key " + ToUTF8(keys[index]) + " holds a " + KindName(*held) +
                                " value, not a sub-list; nothing was changed",
                            1};
     }
@@ -375,7 +355,7 @@ void SetCommand(const std::string& path, const std::string& keyPath, const std::
   }
   SetValue(*list, keys.back(), kind, values);
   try {
-    PropListUtils::SavePropList(File(PathFromUTF8(path)), loaded.list);
+    PropListUtils::SavePropList(File(PathFromUTF8(path)), loaded);
   } catch (const std::invalid_argument& refused) {
     throw CommandFailure{std::string(refused.what()) + "; " + path + " was left untouched", 1};
   }

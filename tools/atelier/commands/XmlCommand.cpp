@@ -1,6 +1,8 @@
 // atelier xml: parse an XML file into a tree and print the tree's XML text.
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
+#include <exception>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -8,7 +10,7 @@
 
 #include "Arborix.h"
 #include "CommandRegistry.h"
-#include "ParseFaultLocation.h"
+#include "ParseFailure.h"
 #include "PathArguments.h"
 #include "StandardInput.h"
 #include "ToolText.h"
@@ -68,21 +70,76 @@ void EscapeTexts(XMLElementNode& root) {
 // Prints the tree of `file`, named `path` in messages.
 void PrintXML(const std::string& path, File& file, bool ignoreWhitespace) {
   XMLDocument* parsed = nullptr;
-  const XMLParseStatus status = ParseXMLFile(file, ignoreWhitespace, &parsed);
+  XMLParseFault fault;
+  const XMLParseStatus status = ParseXMLFile(file, ignoreWhitespace, &parsed, fault);
   std::unique_ptr<XMLDocument> document(parsed);
-  if (status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, file, status), kExitWorkFailed};
+  if (status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, fault), kExitWorkFailed};
   EscapeTexts(*document);
   UTF16String text;
   document->AppendXML(text);
   std::cout << ToUTF8(text) << '\n';
 }
 
+// Builds nothing, so that a check runs in constant memory: hands the parser's
+// document locator to the fault recorder and notes whether an element began.
+class ElementWatcher : public HQURContentHandlerBase {
+ public:
+  explicit ElementWatcher(XMLFaultRecorder& recorder) : recorder_(recorder) {}
+  void setDocumentLocator(CQURLocator& locator) override { recorder_.FollowLocator(locator); }
+  void startElement(CQURString&, CQURString&, CQURString&, CQURAttributes&) override { sawElement_ = true; }
+  bool SawElement() const { return sawElement_; }
+
+ private:
+  XMLFaultRecorder& recorder_;
+  bool sawElement_ = false;
+};
+
+// The bytes of a stream, unchanged, for the parser.
+class ByteStreamQURInputStream : public HQURBinInputStreamBase {
+ public:
+  explicit ByteStreamQURInputStream(IByteStream& in) : in_(in) {}
+  unsigned int readBytes(unsigned char* const buffer, unsigned int maximum) override {
+    return in_.ReadBlock(buffer, maximum);
+  }
+  std::uint32_t curPos() const override { return in_.GetPosition(); }
+
+ private:
+  IByteStream& in_;
+};
+
+// Parses `in` as ParseXMLFile does, with handlers that build nothing: the
+// fault of the parse, or none.
+XMLParseFault CheckBytes(IByteStream& in) {
+  XMLParseFault fault;
+  CQURSAX2Parser parser = CQURSAX2Parser::New();
+  parser.setFeature(CQURSAX2Parser::kValidationFeature, false);
+  parser.setFeature(CQURSAX2Parser::kNamespacesFeature, false);
+  auto recorder = std::make_unique<XMLFaultRecorder>();
+  auto watcher = std::make_unique<ElementWatcher>(*recorder);
+  auto stream = std::make_unique<ByteStreamQURInputStream>(in);
+  const ElementWatcher& elements = *watcher;
+  const XMLFaultRecorder& faults = *recorder;
+  try {
+    parser.A_setContentHandler(watcher.release());
+    parser.A_setErrorHandler(recorder.release());
+    parser.A_parse(stream.release());
+    if (!elements.SawElement()) fault.status = XMLParseNoRootElement;
+  } catch (const std::exception& e) {
+    // A fault the parser reported says where; anything else (the file could
+    // not be read) is a failure of its own.
+    fault = faults.HasError() ? faults.Fault() : XMLParseFault{XMLParseFailed, 0, 0, e.what()};
+  }
+  parser.Release();
+  return fault;
+}
+
 // Checks `file`, named `path` in messages, without building its tree, and
 // prints "FILE: XMLParseOK" when it parses.
 void CheckXML(const std::string& path, File& file, bool showProgress) {
-  const XMLCheck check = CheckXMLFile(file, path, showProgress);
-  if (check.status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, check), kExitWorkFailed};
-  std::cout << path << ": " << StatusName(check.status) << '\n';
+  InputBytes input(file, path, showProgress);
+  const XMLParseFault fault = CheckBytes(input.Stream());
+  if (fault.status != XMLParseOK) throw CommandFailure{DescribeParseFailure(path, fault), kExitWorkFailed};
+  std::cout << path << ": " << StatusName(fault.status) << '\n';
 }
 
 struct XmlOptions {

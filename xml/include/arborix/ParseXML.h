@@ -28,6 +28,7 @@
 #include "Dossik.h"
 #include "UTF16String.h"
 #include "arborix/XMLDocument.h"
+#include "arborix/XMLParseFault.h"
 #include "arborix/XMLParseStatus.h"
 
 /// Parses the file's bytes; the parser detects their encoding (UTF-8, UTF-16
@@ -39,3 +40,16 @@ ARBORIX_EXPORT XMLParseStatus ParseXMLFile(File& file, bool ignoreWhitespace, XM
 /// the parser chose to finish the document.
 ARBORIX_EXPORT XMLParseStatus ParseXMLBuffer(const UTF16String& buffer, bool ignoreWhitespace,
                                              XMLDocument** document);
+
+/// ParseXMLFile that also tells where and why the parse failed. `fault` is
+/// set to no fault first; when the result is not XMLParseOK it holds that
+/// status, the line and column where the parser reported the fault and its
+/// message (XMLParseFault.h). The tree and the status are those of
+/// ParseXMLFile; what is thrown is thrown before `fault` changes again.
+ARBORIX_EXPORT XMLParseStatus ParseXMLFile(File& file, bool ignoreWhitespace, XMLDocument** document,
+                                           XMLParseFault& fault);
+
+/// ParseXMLBuffer that also tells where and why the parse failed, as the
+/// ParseXMLFile overload with `fault` does.
+ARBORIX_EXPORT XMLParseStatus ParseXMLBuffer(const UTF16String& buffer, bool ignoreWhitespace,
+                                             XMLDocument** document, XMLParseFault& fault);

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <map>
 #include <memory>
@@ -22,6 +23,7 @@
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
+#include "arborix/PropKind.h"
 
 class PropNodeBase;
 
@@ -103,6 +105,14 @@ class ARBORIX_EXPORT PropList {
   /// in key order, `</prop.list>`, each tag on a line of its own. For use inside
   /// the library by the property-list writer, which is why it is not exported.
   ARBORIX_NO_EXPORT virtual void AppendXML(std::string& out) const;
+
+  /// Calls `visit` with the key and the kind of each entry, in key order (the
+  /// order of the keys' code units). Not virtual, so that the virtual table
+  /// holds the operations above and only those. Each value is read with the
+  /// GetValue overload (or GetSubList) of its kind; a sub-list is not
+  /// entered. `visit` must not change this list; an exception it throws ends
+  /// the visit and reaches the caller.
+  void VisitEntries(const std::function<void(const UTF16String& key, PropKind kind)>& visit) const;
 
  private:
   /// Destroys every entry without recursing into sub-lists, so that nesting

@@ -7,6 +7,7 @@
 #include "ArborixExport.h"
 #include "Dossik.h"
 #include "arborix/PropList.h"
+#include "arborix/PropListLoadReport.h"
 
 /// Saving and loading of property-list files.
 namespace PropListUtils {
@@ -33,5 +34,11 @@ ARBORIX_EXPORT void SavePropList(const File& file, const PropList& list);
 /// Loads run one call at a time in the process, as parses do (ParseXML.h):
 /// while another thread is parsing, throws ZEVException with `list` untouched.
 ARBORIX_EXPORT void LoadPropList(File& file, PropList& list);
+
+/// LoadPropList that also reports what it met: `report` is cleared first,
+/// then holds where and why the file failed to parse (its fault; the list is
+/// emptied then, as by LoadPropList) and the name of the document's root
+/// element. The entries stored and what is thrown are those of LoadPropList.
+ARBORIX_EXPORT void LoadPropList(File& file, PropList& list, PropListLoadReport& report);
 
 }  ///< namespace PropListUtils
