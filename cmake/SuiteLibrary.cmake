@@ -58,6 +58,12 @@ function(suite_add_shared_library name)
     target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${dir}>)
   endforeach()
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    # A library records only the libraries whose symbols it uses, whatever the
+    # compiler's default (gcc leaves that out when it links for a sanitizer),
+    # so that what each library needs is the same in every build.
+    target_link_options(${name} PRIVATE LINKER:--as-needed)
+  endif()
   if(ARG_PUBLIC_LINK)
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LINK})
   endif()

@@ -2,8 +2,9 @@
 # Builds the suite as 32-bit Windows DLLs (windows-i686 preset) and tests it,
 # in stages:
 #   1. the cross build, and the checks that need no Wine (every DLL is a PE32
-#      i686 DLL, Arborix.dll's imports by ordinal, the packaging consumer
-#      builds) always run, and fail the script when they fail;
+#      i686 DLL, each DLL imports exactly what it should and Arborix.dll its
+#      bootstrap calls by ordinal, the packaging consumer builds) always run,
+#      and fail the script when they fail;
 #   2. every test executable and tool test runs under Wine when Wine with its
 #      32-bit half is installed or can be installed (scripts/install-wine.sh).
 #      When the package registry will not give it, or ATELIER_WINE=never, the

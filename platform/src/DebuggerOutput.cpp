@@ -1,22 +1,35 @@
 #include "platform/DebuggerOutput.h"
 
-#include "platform/UnicodeTranscoding.h"
-
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <utility>
+#include <string_view>
+
+#include "DebuggerOutputHook.h"
 
 #if defined(_WIN32)
 #include <windows.h>
+#else
+#include <dlfcn.h>
+
+#include "platform/UnicodeTranscoding.h"
 #endif
 
 namespace platform {
 namespace {
 
-DebuggerOutputListener& Listener() {
-  static DebuggerOutputListener listener;
-  return listener;
+// The listening program's hook, looked up at every write: messages are few,
+// and a copy of the seam keeps no state of its own.
+internal::DebuggerOutputHook* ProgramHook() {
+#if defined(_WIN32)
+  // Through the type of a function of no arguments, as any function pointer
+  // may be cast.
+  const auto hook = reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(nullptr), internal::kDebuggerOutputHookName));
+#else
+  void* const hook = ::dlsym(RTLD_DEFAULT, internal::kDebuggerOutputHookName);
+#endif
+  return reinterpret_cast<internal::DebuggerOutputHook*>(hook);
 }
 
 }  // namespace
@@ -24,7 +37,7 @@ DebuggerOutputListener& Listener() {
 void WriteDebuggerOutput(const char16_t* text) {
   if (text == nullptr) return;
   const std::u16string_view view(text);
-  if (const auto& listener = Listener()) listener(view);
+  if (internal::DebuggerOutputHook* const hook = ProgramHook()) hook(view.data(), view.size());
 #if defined(_WIN32)
   ::OutputDebugStringW(reinterpret_cast<const wchar_t*>(text));
 #else
@@ -33,10 +46,6 @@ void WriteDebuggerOutput(const char16_t* text) {
     std::fwrite(bytes.data(), 1, bytes.size(), stderr);
   }
 #endif
-}
-
-DebuggerOutputListener SetDebuggerOutputListener(DebuggerOutputListener listener) {
-  return std::exchange(Listener(), std::move(listener));
 }
 
 bool IsDebuggerAttached() {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "LoadedLibrary.h"
-#include "platform/DebuggerOutput.h"
+#include "platform/DebuggerOutputListener.h"
 
 namespace {
 
@@ -27,6 +27,8 @@ TEST(TethraLoading, ExportsNothingButTheDummy) {
   // The entry hooks are internal: they stay out of the export table.
   EXPECT_EQ(library.Symbol("PlatformLibraryAttach"), nullptr);
   EXPECT_EQ(library.Symbol("DllMain"), nullptr);
+  // So is the platform call the entry makes, compiled into the library.
+  EXPECT_EQ(library.Symbol("_ZN8platform26DisableThreadNotificationsENS_12ModuleHandleE"), nullptr);
 }
 
 }  // namespace

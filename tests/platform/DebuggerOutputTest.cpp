@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/DebuggerOutput.h"
+#include "platform/DebuggerOutputListener.h"
 
 namespace {
 

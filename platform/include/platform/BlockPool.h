@@ -15,11 +15,9 @@
 #include <cstdint>
 #include <new>
 
-#include "AtelierPlatformExport.h"
-
 namespace platform {
 
-class PLATFORM_EXPORT BlockPool {
+class BlockPool {
  public:
   // The largest block size a pool takes.
   static constexpr std::size_t kLargestBlock = 8192;
@@ -48,7 +46,7 @@ class PLATFORM_EXPORT BlockPool {
   // going back to the system one batch at a time; when the last one ends,
   // all but a few go back together. A structure of many blocks deletes
   // itself inside one, so that its slabs go back in a few long runs.
-  class PLATFORM_EXPORT ReleaseBatch {
+  class ReleaseBatch {
    public:
     ReleaseBatch() noexcept;
     ReleaseBatch(const ReleaseBatch&) = delete;

@@ -1,28 +1,28 @@
 // Debugger output: the one channel through which the libraries announce
 // themselves (OutputDebugStringW on Windows).
 //
-// On Linux the text goes to a sink that is silent by default. It is written to
-// standard error (as UTF-8) only while a debugger is attached to the process,
-// and handed to the listener while a test has installed one.
+// The seam is compiled into each library that uses it, so every library
+// writes through a copy of its own. The copies meet in one place: each write
+// asks the running program for its export "AtelierDebuggerOutputHook"
+// (dlsym over the process's global scope on Linux, GetProcAddress on the
+// program's module on Windows) and, when the program has one, hands it the
+// message. Only a program that links the listening end
+// (platform/DebuggerOutputListener.h) exports it, so one listener there hears
+// the messages of every library the process loads; no library exports it, and
+// nothing is read from the environment.
+//
+// On Windows every message also goes to OutputDebugStringW. On Linux it is
+// otherwise silent, except while a debugger is attached to the process: then it
+// is written to standard error, as UTF-8.
 #pragma once
-
-#include <functional>
-#include <string_view>
-
-#include "AtelierPlatformExport.h"
 
 namespace platform {
 
 // Writes one message, a null-terminated UTF-16 text, to the debugger output.
-PLATFORM_EXPORT void WriteDebuggerOutput(const char16_t* text);
-
-// A listener receives every message written while it is installed.
-using DebuggerOutputListener = std::function<void(std::u16string_view)>;
-
-// Installs `listener` (an empty function removes it) and returns the previous one.
-PLATFORM_EXPORT DebuggerOutputListener SetDebuggerOutputListener(DebuggerOutputListener listener);
+// A null `text` writes nothing.
+void WriteDebuggerOutput(const char16_t* text);
 
 // True while a debugger (on Linux: any tracer) is attached to this process.
-PLATFORM_EXPORT bool IsDebuggerAttached();
+bool IsDebuggerAttached();
 
 }  // namespace platform

@@ -16,15 +16,13 @@
 #include <string>
 #include <string_view>
 
-#include "AtelierPlatformExport.h"
-
 namespace platform {
 
 // True when the two encoding names are the same, ASCII letters compared
 // without regard to case ("shift_jis" and "Shift_JIS").
-PLATFORM_EXPORT bool SameEncodingName(std::string_view a, std::string_view b);
+bool SameEncodingName(std::string_view a, std::string_view b);
 
-class PLATFORM_EXPORT LegacyTextDecoder {
+class LegacyTextDecoder {
  public:
   // A decoder for the encoding called `encodingName` (case does not matter).
   // It is not open when the platform cannot convert that encoding or the name

@@ -9,8 +9,6 @@
 // object's constructor and destructor.
 #pragma once
 
-#include "AtelierPlatformExport.h"
-
 namespace platform {
 
 // The loaded module, as the operating system names it (HMODULE on Windows).
@@ -20,7 +18,7 @@ struct ModuleHandle {
 
 // Asks the system not to notify the module of thread starts and ends
 // (DisableThreadLibraryCalls). Linux sends no such notifications: nothing to do.
-PLATFORM_EXPORT void DisableThreadNotifications(ModuleHandle module);
+void DisableThreadNotifications(ModuleHandle module);
 
 }  // namespace platform
 

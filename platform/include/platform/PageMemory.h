@@ -6,8 +6,6 @@
 
 #include <cstddef>
 
-#include "AtelierPlatformExport.h"
-
 namespace platform {
 
 // The finest alignment ReserveAddressSpace gives on every platform: 64 KB.
@@ -16,19 +14,19 @@ inline constexpr std::size_t kAddressSpaceGranularity = 64 * 1024;
 // Reserves `bytes` (a multiple of kAddressSpaceGranularity) of address space
 // aligned to kAddressSpaceGranularity, none of it committed. Null when the
 // address space is exhausted. A reservation is never given back.
-PLATFORM_EXPORT void* ReserveAddressSpace(std::size_t bytes);
+void* ReserveAddressSpace(std::size_t bytes);
 // Makes reserved pages usable; their content reads as zero until written.
 // False when the system has no memory for them.
-PLATFORM_EXPORT bool CommitPages(void* start, std::size_t bytes);
+bool CommitPages(void* start, std::size_t bytes);
 // Gives the memory of committed pages back to the system; the range stays
 // reserved, to be committed again.
-PLATFORM_EXPORT void DecommitPages(void* start, std::size_t bytes);
+void DecommitPages(void* start, std::size_t bytes);
 
 // Maps `bytes` of committed memory, zero-filled, aligned to the page; null
 // when there is none. For single large blocks that must leave the process
 // the moment they are freed, whatever the C library's heap would keep.
-PLATFORM_EXPORT void* MapMemory(std::size_t bytes);
+void* MapMemory(std::size_t bytes);
 // Unmaps memory from MapMemory, given the same size.
-PLATFORM_EXPORT void UnmapMemory(void* start, std::size_t bytes);
+void UnmapMemory(void* start, std::size_t bytes);
 
 }  // namespace platform

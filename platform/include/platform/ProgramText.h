@@ -13,25 +13,23 @@
 #include <string>
 #include <vector>
 
-#include "AtelierPlatformExport.h"
-
 namespace platform {
 
 // The program's arguments, program name first, as UTF-8. `argc` and `argv`
 // are main's; Windows reads the wide command line instead and falls back on
 // them only when the system cannot split it.
-PLATFORM_EXPORT std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char** argv);
+std::vector<std::string> ProgramArgumentsAsUTF8(int argc, char** argv);
 
 // Makes standard input, output and error carry bytes unchanged and, while the
 // program runs, lets a console it writes to show that output as UTF-8.
-PLATFORM_EXPORT void UseUTF8StandardStreams();
+void UseUTF8StandardStreams();
 
 // Whether the program's standard error is a terminal (a console on
 // Windows), where a line may be redrawn in place.
-PLATFORM_EXPORT bool StandardErrorIsTerminal();
+bool StandardErrorIsTerminal();
 
 // The running program's own file, as an absolute path, so that a program can
 // find the files installed beside it; empty when the system cannot tell.
-PLATFORM_EXPORT std::filesystem::path ProgramFile();
+std::filesystem::path ProgramFile();
 
 }  // namespace platform

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "KOR.h"
-#include "platform/DebuggerOutput.h"
+#include "platform/DebuggerOutputListener.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "LoadedLibrary.h"
-#include "platform/DebuggerOutput.h"
+#include "platform/DebuggerOutputListener.h"
 
 namespace {
 
@@ -23,6 +23,13 @@ TEST(ArborixLoading, LoadAndUnloadAreAnnouncedOnTheDebuggerOutput) {
 
   platform::SetDebuggerOutputListener({});
   EXPECT_EQ(heard, (std::vector<std::u16string>{u"Arborix.DLL Initializing!\n", u"Arborix.DLL Terminating!\n"}));
+}
+
+TEST(ArborixLoading, ItsCopyOfTheDebuggerOutputIsNotExported) {
+  testsupport::LoadedLibrary fileLibrary(DOSSIK_LIBRARY_FILE);
+  testsupport::LoadedLibrary library(ARBORIX_LIBRARY_FILE);
+  // Neither from Arborix nor from a library of its own that Arborix would load.
+  EXPECT_EQ(library.Symbol("_ZN8platform19WriteDebuggerOutputEPKDs"), nullptr);
 }
 
 }  // namespace
