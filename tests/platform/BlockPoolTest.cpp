@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <set>
 #include <thread>
 #include <vector>
 
+#include "ResidentMemory.h"
 #include "platform/BlockPool.h"
 
 namespace {
@@ -88,27 +88,19 @@ TEST(BlockPool, BlocksTakenOnOneThreadMayBeGivenBackOnAnother) {
 
 // AddressSanitizer keeps the shadow of every page it has watched resident.
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
-double ResidentMB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-  }
-  return -1;
-}
-
 TEST(BlockPool, FreeingEveryBlockGivesTheMemoryBackToTheSystem) {
   static constinit BlockPool pool{256};
-  const double before = ResidentMB();
+  const double before = testsupport::ResidentMB();
   std::vector<void*> blocks;
   for (int i = 0; i < 256 * 1024; ++i) {  // 64 MB
     blocks.push_back(pool.Take());
     std::memset(blocks.back(), 1, 256);
   }
-  const double full = ResidentMB();
+  const double full = testsupport::ResidentMB();
   EXPECT_GT(full - before, 60.0);
   for (void* block : blocks) pool.Give(block);
   // A few empty slabs wait for reuse; the rest is the system's again.
-  EXPECT_LT(ResidentMB() - before, 4.0 + static_cast<double>(blocks.capacity() * sizeof(void*)) / (1024 * 1024));
+  EXPECT_LT(testsupport::ResidentMB() - before, 4.0 + static_cast<double>(blocks.capacity() * sizeof(void*)) / (1024 * 1024));
 }
 #endif
 

@@ -48,7 +48,7 @@ std::function<void()> Parse(const std::string& reader, const std::string& path) 
     return [document] { delete document; };
   }
   if (reader == "libxml2") {
-    xmlDoc* document = xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET);
+    xmlDoc* document = xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_HUGE);
     if (document == nullptr) return {};
     return [document] { xmlFreeDoc(document); };
   }

@@ -16,7 +16,7 @@ bool ArborixReads(File& file) {
 
 bool Libxml2Reads(std::string_view document) {
   xmlDoc* tree =
-      xmlReadMemory(document.data(), static_cast<int>(document.size()), nullptr, nullptr, XML_PARSE_NONET);
+      xmlReadMemory(document.data(), static_cast<int>(document.size()), nullptr, nullptr, XML_PARSE_NONET | XML_PARSE_HUGE);
   xmlFreeDoc(tree);
   return tree != nullptr;
 }

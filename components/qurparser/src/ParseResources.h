@@ -57,12 +57,14 @@ class ReadBlock {
 };
 
 // How much a parse run to its end gathers in Expat's buffer before parsing
-// it: a document up to about this size is parsed in one final call, which
-// spares Expat the scan for line and column it makes at the end of every
-// partial call (about a third of its time on plain text). The room left
-// to a power of two holds what Expat keeps of the window before.
+// it: a document up to about this size (most files people have) is parsed in
+// one final call, which spares Expat the scan for line and column it makes
+// at the end of every partial call (about a third of its time on plain
+// text). The room left to a power of two holds what Expat keeps of the
+// window before. Expat's buffer of that power of two waits between parses
+// (see ExpatMemory.h), so it is kept small: the process holds it for good.
 struct ReadWindow {
-  static constexpr std::uint32_t kSize = 4 * 1024 * 1024 - 2 * ReadBlock::kSize;
+  static constexpr std::uint32_t kSize = 1024 * 1024 - 2 * ReadBlock::kSize;
 };
 
 }  // namespace qur

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "ResidentMemory.h"
 #include "TempDir.h"
 #include "arborix/ParseXML.h"
 #include "arborix/XMLEntryExit.h"
@@ -47,14 +48,6 @@ TEST(ParseMemory, NothingOfAHostileDocumentStaysAllocatedAfterItsParse) {
 // shadow of every page it has watched: resident memory says nothing there.
 #if !defined(__SANITIZE_ADDRESS__)
 
-double ResidentMB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-  }
-  return -1;
-}
-
 TEST(ParseMemory, ADeletedDocumentGivesItsMemoryBackToTheSystem) {
   XMLEntryExit connection;
   testsupport::TempDir folder;
@@ -70,12 +63,12 @@ TEST(ParseMemory, ADeletedDocumentGivesItsMemoryBackToTheSystem) {
     out << "</doc>";
   }
   File file(path);
-  const double before = ResidentMB();
+  const double before = testsupport::ResidentMB();
   XMLDocument* document = nullptr;
   ASSERT_EQ(ParseXMLFile(file, false, &document), XMLParseOK);
-  const double held = ResidentMB();
+  const double held = testsupport::ResidentMB();
   delete document;
-  const double after = ResidentMB();
+  const double after = testsupport::ResidentMB();
   EXPECT_GT(held - before, 50.0) << "the tree took less memory than a tree of this size can";
   EXPECT_LT(after - before, 5.0) << "MB still resident after the tree was deleted, of " << held - before;
 }
