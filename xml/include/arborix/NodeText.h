@@ -22,14 +22,19 @@ class ARBORIX_EXPORT NodeText {
   /// A copy of `text`; throws std::bad_alloc, or std::length_error beyond
   /// 2^32 - 1 units.
   explicit NodeText(std::u16string_view text);
+  ///@{
+  /// A copy has units of its own; a moved-from text is empty.
   NodeText(const NodeText& other);
   NodeText(NodeText&& other) noexcept;
   NodeText& operator=(const NodeText& other);
   NodeText& operator=(NodeText&& other) noexcept;
+  ///@}
+  /// Gives the block back to node memory.
   ~NodeText();
 
   /// The units, valid until the text changes or is destroyed.
   std::u16string_view View() const noexcept { return {room_ == 0 ? units_.local : units_.block, size_}; }
+  /// True for a text of no units.
   bool empty() const noexcept { return size_ == 0; }
 
   /// Replaces the text by room for up to `most` units, and returns it; the
