@@ -47,7 +47,7 @@ void* ReserveAddressSpace(std::size_t bytes) {
 // The pages are filled in one call rather than fault by fault as they are
 // first written: a committed range is about to be used whole, and a fault
 // costs far more than its share of one call. A kernel that cannot do this
-// leaves the pages to fault in as before.
+// leaves the pages to fault in one by one.
 bool CommitPages(void* start, std::size_t bytes) {
 #if defined(MADV_POPULATE_WRITE)
   ::madvise(start, bytes, MADV_POPULATE_WRITE);

@@ -3,7 +3,7 @@
 ///
 /// what() is exactly the parser's fixed message ("bad string entry - invalid
 /// key", ...) and never names the file or the line, so callers that catch
-/// std::invalid_argument see the same text as before. FilePath() and Line()
+/// std::invalid_argument see only that fixed text. FilePath() and Line()
 /// tell a person fixing the folder where to look.
 #pragma once
 

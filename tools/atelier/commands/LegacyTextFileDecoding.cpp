@@ -17,7 +17,7 @@ std::string_view Bytes(const unsigned char* data, std::uint32_t count) {
 
 // Decodes the rest of `in` after `failedBlock`, the offset of the block
 // that a first decoding refused, with a fresh decoder: the blocks before it
-// as before, then one byte at a time to the fault. Returns where the fault
+// as the first decoding read them, then one byte at a time to the fault. Returns where the fault
 // starts: after the last byte that completed a character.
 std::uint32_t LocateFault(IByteStream& in, std::string_view encoding, std::uint32_t failedBlock, std::string& text) {
   in.SetPosition(0);
