@@ -89,7 +89,7 @@ class SlabSpace {
   void Release(unsigned char* slab) noexcept {
     const SpinGuard guard(busy_);
     OwnerOf(slab) = nullptr;
-    *reinterpret_cast<unsigned char**>(slab) = kept_;
+    Next(slab) = kept_;
     kept_ = slab;
     ++kept_count_;
     if (batches_ == 0 && kept_count_ > kKeptEmptySlabs) Trim();
@@ -107,16 +107,19 @@ class SlabSpace {
 
   const BlockPool* Owner(const void* address) const noexcept {
     const BlockPool* owner = nullptr;
-    Locate(address, [&](const Region& region, std::size_t index) {
+    Locate(address, [&](const Region& region, std::size_t index, std::size_t) {
       owner = region.owners[index].load(std::memory_order_acquire);
     });
     return owner;
   }
 
  private:
+  // The slab after `slab` in the list of kept ones.
+  static unsigned char*& Next(unsigned char* slab) noexcept { return *reinterpret_cast<unsigned char**>(slab); }
+
   unsigned char* PopKept() noexcept {
     unsigned char* slab = kept_;
-    kept_ = *reinterpret_cast<unsigned char**>(slab);
+    kept_ = Next(slab);
     --kept_count_;
     return slab;
   }
@@ -125,25 +128,26 @@ class SlabSpace {
   // others, in runs of adjacent slabs: each call flushes the address
   // translations of the process, whatever its length.
   void Trim() noexcept {
-    unsigned char* newest = nullptr;
-    for (std::size_t k = 0; k < kEmptySlabsAfterTrim; ++k) {
-      unsigned char* slab = PopKept();
-      *reinterpret_cast<unsigned char**>(slab) = newest;
-      newest = slab;
-    }
+    // The list is cut after the slabs that stay; the rest goes.
+    unsigned char* last = kept_;
+    for (std::size_t k = 1; k < kEmptySlabsAfterTrim; ++k) last = Next(last);
+    unsigned char* rest = Next(last);
+    Next(last) = nullptr;
     std::vector<unsigned char*> doomed;
     try {
-      doomed.reserve(kept_count_);
+      doomed.reserve(kept_count_ - kEmptySlabsAfterTrim);
     } catch (const std::bad_alloc&) {
       // Without room to sort them, the slabs go back one by one.
     }
-    while (kept_ != nullptr) {
-      unsigned char* slab = PopKept();
+    kept_count_ = kEmptySlabsAfterTrim;
+    for (unsigned char* slab = rest; slab != nullptr;) {
+      unsigned char* next = Next(slab);
       if (doomed.capacity() > doomed.size()) {
         doomed.push_back(slab);
       } else {
         Decommit(slab, 1);
       }
+      slab = next;
     }
     std::sort(doomed.begin(), doomed.end());
     for (std::size_t first = 0; first < doomed.size();) {
@@ -152,26 +156,22 @@ class SlabSpace {
       Decommit(doomed[first], end - first);
       first = end;
     }
-    while (newest != nullptr) {
-      unsigned char* slab = newest;
-      newest = *reinterpret_cast<unsigned char**>(slab);
-      *reinterpret_cast<unsigned char**>(slab) = kept_;
-      kept_ = slab;
-      ++kept_count_;
-    }
   }
 
   // Gives back `count` adjacent slabs from `first` on.
   void Decommit(unsigned char* first, std::size_t count) noexcept {
     DecommitPages(first, count * kSlabBytes);
     for (std::size_t k = 0; k < count; ++k) {
-      Locate(first + k * kSlabBytes, [&](Region& region, std::size_t index) {
+      Locate(first + k * kSlabBytes, [&](Region& region, std::size_t index, std::size_t slot) {
         region.committed[index] = false;
-        search_from_ = std::min(search_from_, RegionNumber(region) * kSlabsPerRegion + index);
+        search_from_ = std::min(search_from_, slot);
       });
     }
   }
 
+  // Calls `visit` with the region that holds `address`, the index of the
+  // slab there, and its slot number in the whole space; nothing when no
+  // region holds it.
   template <class Visit>
   void Locate(const void* address, Visit visit) const noexcept {
     const auto* byte = static_cast<const unsigned char*>(address);
@@ -179,7 +179,8 @@ class SlabSpace {
     for (std::size_t r = 0; r < count; ++r) {
       Region& region = *regions_[r];
       if (byte >= region.base && byte < region.base + kRegionBytes) {
-        visit(region, static_cast<std::size_t>(byte - region.base) / kSlabBytes);
+        const auto index = static_cast<std::size_t>(byte - region.base) / kSlabBytes;
+        visit(region, index, r * kSlabsPerRegion + index);
         return;
       }
     }
@@ -187,14 +188,8 @@ class SlabSpace {
 
   std::atomic<const BlockPool*>& OwnerOf(const unsigned char* slab) noexcept {
     std::atomic<const BlockPool*>* owner = nullptr;
-    Locate(slab, [&](Region& region, std::size_t index) { owner = &region.owners[index]; });
+    Locate(slab, [&](Region& region, std::size_t index, std::size_t) { owner = &region.owners[index]; });
     return *owner;
-  }
-
-  std::size_t RegionNumber(const Region& region) const noexcept {
-    std::size_t r = 0;
-    while (regions_[r] != &region) ++r;
-    return r;
   }
 
   // The first slot from search_from_ on that is not committed: every slot

@@ -1,6 +1,7 @@
 #include "arborix/XMLElementNode.h"
 
 #include <memory>
+#include <optional>
 #include <typeinfo>
 #include <utility>
 #include <vector>
@@ -40,7 +41,10 @@ XMLElementNode::~XMLElementNode() {
   // walk allocates nothing, which a destructor relies on. The nodes go in
   // document order, the order a parse made them in and so the order of
   // their addresses, which keeps the walk ahead of the cache misses.
-  const arborix_internal::NodeMemoryRelease release;
+  // The memory of a whole tree goes back to the system in one batch. Only the
+  // top element takes it: every element below is emptied before its delete.
+  std::optional<arborix_internal::NodeMemoryRelease> release;
+  if (children_.first != nullptr) release.emplace();
   XMLBase* node = children_.first;
   children_ = {};
   while (node != nullptr) {

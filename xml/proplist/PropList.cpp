@@ -305,6 +305,8 @@ void PropList::AppendXML(std::string& out) const {
 }
 
 void PropList::DestroyEntries() {
+  // Sub-lists die empty (see below): only the list deleted holds the batch.
+  if (entries_.empty()) return;
   const arborix_internal::NodeMemoryRelease release;
   // A sub-list's entries are moved here before its node is destroyed, so that
   // every sub-list dies empty: nesting of any depth costs no stack. Moving
