@@ -238,12 +238,7 @@ KORErrorHandle SetStringUTF8(KORContainer handle, const char* text, std::int32_t
 }  // namespace
 
 KORErrorHandle NewUTF8String(std::string_view text, KORContainer* result) {
-  return MakeString(
-      [&](StringObject& string) {
-        string.selector = kQURUTF8;
-        string.utf8 = text;
-      },
-      result);
+  return MakeString([&](StringObject& string) { string.SetUTF8(text); }, result);
 }
 
 template <class Fill>
