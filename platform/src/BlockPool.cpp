@@ -26,15 +26,19 @@ constexpr std::size_t kSlabBytes = kAddressSpaceGranularity;
 constexpr std::size_t kHeaderBytes = 64;
 constexpr std::size_t kRegionBytes = 32 * 1024 * 1024;
 constexpr std::size_t kSlabsPerRegion = kRegionBytes / kSlabBytes;
+// Slabs are committed an extent at a time, so that each extent can be one
+// large page; they are given back one by one, or an extent at a time.
+constexpr std::size_t kSlabsPerExtent = kLargePageBytes / kSlabBytes;
+static_assert(kRegionBytes % kLargePageBytes == 0);
 // Enough regions for all the address space a process can have.
 constexpr std::size_t kMostRegions = sizeof(void*) == 8 ? 8192 : 128;
-// Empty slabs kept committed (up to 1.5 MB) for the next pool that needs one: a
+// Empty slabs kept committed (up to 2 MB) for the next pool that needs one: a
 // tree made and deleted over and over does not ask the system each time.
 // Giving pages back costs a call that flushes the address translations of
 // the process, so slabs go back in batches, adjacent ones in one call.
-constexpr std::size_t kKeptEmptySlabs = 24;
-// When more wait, all but this many go back to the system together.
-constexpr std::size_t kEmptySlabsAfterTrim = 8;
+constexpr std::size_t kKeptEmptySlabs = 32;
+// Outside a batch of releases, empty slabs go back when this many wait.
+constexpr std::size_t kEmptySlabsBeforeTrim = kKeptEmptySlabs + std::max(kKeptEmptySlabs, kSlabsPerExtent);
 
 void Poison([[maybe_unused]] void* block, [[maybe_unused]] std::size_t size) {
 #if defined(BLOCK_POOL_POISONS)
@@ -79,31 +83,33 @@ class SlabSpace {
   // A committed slab now owned by `pool`; null when out of memory.
   unsigned char* Acquire(const BlockPool* pool) noexcept {
     const SpinGuard guard(busy_);
-    unsigned char* slab = kept_ != nullptr ? PopKept() : CommitFreeSlab();
-    if (slab != nullptr) OwnerOf(slab) = pool;
+    if (kept_ == nullptr && !CommitExtent()) return nullptr;
+    unsigned char* slab = PopKept();
+    OwnerOf(slab) = pool;
     return slab;
   }
 
   // Takes back an empty slab, kept for reuse; when too many are kept (and no
-  // batch of releases is running), the ones kept longest go back to the system.
+  // batch of releases is running), the surplus goes back to the system.
   void Release(unsigned char* slab) noexcept {
     const SpinGuard guard(busy_);
     OwnerOf(slab) = nullptr;
-    Next(slab) = kept_;
-    kept_ = slab;
-    ++kept_count_;
-    if (batches_ == 0 && kept_count_ > kKeptEmptySlabs) Trim();
+    Keep(slab);
+    if (batches_.load(std::memory_order_relaxed) == 0 && kept_count_ > kEmptySlabsBeforeTrim) Trim();
   }
 
   void BeginBatch() noexcept {
     const SpinGuard guard(busy_);
-    ++batches_;
+    batches_.fetch_add(1, std::memory_order_relaxed);
   }
 
   void EndBatch() noexcept {
     const SpinGuard guard(busy_);
-    if (--batches_ == 0 && kept_count_ > kKeptEmptySlabs) Trim();
+    if (batches_.fetch_sub(1, std::memory_order_relaxed) == 1 && kept_count_ > kKeptEmptySlabs) Trim();
   }
+
+  // True while a batch of releases runs on some thread.
+  bool Batching() const noexcept { return batches_.load(std::memory_order_relaxed) != 0; }
 
   const BlockPool* Owner(const void* address) const noexcept {
     const BlockPool* owner = nullptr;
@@ -117,6 +123,12 @@ class SlabSpace {
   // The slab after `slab` in the list of kept ones.
   static unsigned char*& Next(unsigned char* slab) noexcept { return *reinterpret_cast<unsigned char**>(slab); }
 
+  void Keep(unsigned char* slab) noexcept {
+    Next(slab) = kept_;
+    kept_ = slab;
+    ++kept_count_;
+  }
+
   unsigned char* PopKept() noexcept {
     unsigned char* slab = kept_;
     kept_ = Next(slab);
@@ -124,36 +136,49 @@ class SlabSpace {
     return slab;
   }
 
-  // Keeps the kEmptySlabsAfterTrim slabs released last and decommits the
-  // others, in runs of adjacent slabs: each call flushes the address
-  // translations of the process, whatever its length.
+  // Keeps kKeptEmptySlabs empty slabs and gives the others back. Slabs that
+  // share an extent with slabs in use stay first: the extent stays resident
+  // anyway, whole while it is one large page. Then whole extents stay while
+  // they fit; an extent that goes goes whole, and adjacent ones in one call.
   void Trim() noexcept {
-    // The list is cut after the slabs that stay; the rest goes.
-    unsigned char* last = kept_;
-    for (std::size_t k = 1; k < kEmptySlabsAfterTrim; ++k) last = Next(last);
-    unsigned char* rest = Next(last);
-    Next(last) = nullptr;
-    std::vector<unsigned char*> doomed;
+    std::vector<unsigned char*> empty;
+    std::vector<std::size_t> runs;  // where each extent's empty slabs start in `empty`
     try {
-      doomed.reserve(kept_count_ - kEmptySlabsAfterTrim);
+      empty.reserve(kept_count_);
+      runs.reserve(kept_count_ + 1);
     } catch (const std::bad_alloc&) {
-      // Without room to sort them, the slabs go back one by one.
+      // Without room to sort them, the surplus goes back slab by slab.
+      while (kept_count_ > kKeptEmptySlabs) Decommit(PopKept(), 1);
+      return;
     }
-    kept_count_ = kEmptySlabsAfterTrim;
-    for (unsigned char* slab = rest; slab != nullptr;) {
-      unsigned char* next = Next(slab);
-      if (doomed.capacity() > doomed.size()) {
-        doomed.push_back(slab);
-      } else {
-        Decommit(slab, 1);
+    while (kept_ != nullptr) empty.push_back(PopKept());
+    std::sort(empty.begin(), empty.end());
+    for (std::size_t k = 0; k < empty.size(); ++k) {
+      if (k == 0 || ExtentOf(empty[k]) != ExtentOf(empty[k - 1])) runs.push_back(k);
+    }
+    runs.push_back(empty.size());
+    std::vector<bool> stays(empty.size(), false);
+    std::size_t room = kKeptEmptySlabs;
+    for (const bool besideUsed : {true, false}) {
+      for (std::size_t r = 0; r + 1 < runs.size(); ++r) {
+        const std::size_t first = runs[r];
+        const std::size_t count = runs[r + 1] - first;
+        if ((CommittedIn(empty[first]) > count) != besideUsed || (!besideUsed && count > room)) continue;
+        for (std::size_t k = first; k < first + count && room != 0; ++k, --room) stays[k] = true;
       }
-      slab = next;
     }
-    std::sort(doomed.begin(), doomed.end());
-    for (std::size_t first = 0; first < doomed.size();) {
+    // Kept last in address order, so that the lowest is taken first.
+    for (std::size_t k = empty.size(); k-- != 0;) {
+      if (stays[k]) Keep(empty[k]);
+    }
+    for (std::size_t first = 0; first < empty.size();) {
+      if (stays[first]) {
+        ++first;
+        continue;
+      }
       std::size_t end = first + 1;
-      while (end < doomed.size() && doomed[end] == doomed[end - 1] + kSlabBytes) ++end;
-      Decommit(doomed[first], end - first);
+      while (end < empty.size() && !stays[end] && empty[end] == empty[end - 1] + kSlabBytes) ++end;
+      Decommit(empty[first], end - first);
       first = end;
     }
   }
@@ -164,7 +189,7 @@ class SlabSpace {
     for (std::size_t k = 0; k < count; ++k) {
       Locate(first + k * kSlabBytes, [&](Region& region, std::size_t index, std::size_t slot) {
         region.committed[index] = false;
-        search_from_ = std::min(search_from_, slot);
+        search_from_ = std::min(search_from_, slot / kSlabsPerExtent);
       });
     }
   }
@@ -192,20 +217,44 @@ class SlabSpace {
     return *owner;
   }
 
-  // The first slot from search_from_ on that is not committed: every slot
-  // before search_from_ is, so a large structure's slabs cost no rescans.
-  unsigned char* CommitFreeSlab() noexcept {
-    for (std::size_t slot = search_from_;; ++slot) {
-      const std::size_t r = slot / kSlabsPerRegion;
-      if (r == region_count_.load(std::memory_order_relaxed) && !AddRegion()) return nullptr;
+  // The number of the extent that holds `slab`, in the whole space.
+  std::size_t ExtentOf(const unsigned char* slab) const noexcept {
+    std::size_t extent = 0;
+    Locate(slab, [&](const Region&, std::size_t, std::size_t slot) { extent = slot / kSlabsPerExtent; });
+    return extent;
+  }
+
+  // How many slabs of the extent that holds `slab` are committed.
+  std::size_t CommittedIn(const unsigned char* slab) const noexcept {
+    std::size_t committed = 0;
+    Locate(slab, [&](const Region& region, std::size_t index, std::size_t) {
+      const std::size_t first = index - index % kSlabsPerExtent;
+      committed = static_cast<std::size_t>(
+          std::count(region.committed.begin() + first, region.committed.begin() + first + kSlabsPerExtent, true));
+    });
+    return committed;
+  }
+
+  // Commits the first extent from search_from_ on that is not wholly
+  // committed, whole (every extent before search_from_ is), and keeps its
+  // new slabs. False when out of memory.
+  bool CommitExtent() noexcept {
+    for (std::size_t extent = search_from_;; ++extent) {
+      const std::size_t r = extent * kSlabsPerExtent / kSlabsPerRegion;
+      if (r == region_count_.load(std::memory_order_relaxed) && !AddRegion()) return false;
       Region& region = *regions_[r];
-      const std::size_t index = slot % kSlabsPerRegion;
-      if (region.committed[index]) continue;
-      unsigned char* slab = region.base + index * kSlabBytes;
-      if (!CommitPages(slab, kSlabBytes)) return nullptr;
-      region.committed[index] = true;
-      search_from_ = slot + 1;
-      return slab;
+      const std::size_t first = extent * kSlabsPerExtent % kSlabsPerRegion;
+      const auto slabs = region.committed.begin() + first;
+      if (std::all_of(slabs, slabs + kSlabsPerExtent, [](bool committed) { return committed; })) continue;
+      if (!CommitPages(region.base + first * kSlabBytes, kLargePageBytes)) return false;
+      // Kept last in address order, so that the lowest is taken first.
+      for (std::size_t index = first + kSlabsPerExtent; index-- != first;) {
+        if (region.committed[index]) continue;
+        region.committed[index] = true;
+        Keep(region.base + index * kSlabBytes);
+      }
+      search_from_ = extent + 1;
+      return true;
     }
   }
 
@@ -229,10 +278,12 @@ class SlabSpace {
   std::atomic_flag busy_;
   std::array<Region*, kMostRegions> regions_{};
   std::atomic<std::size_t> region_count_{0};
-  // Empty committed slabs, chained through their first word, last released first.
+  // Empty committed slabs, chained through their first word, the one to be
+  // taken next first.
   unsigned char* kept_ = nullptr;
   std::size_t kept_count_ = 0;
-  std::size_t batches_ = 0;
+  std::atomic<std::size_t> batches_{0};
+  // Every extent before this one is wholly committed.
   std::size_t search_from_ = 0;
 };
 
@@ -319,8 +370,9 @@ void BlockPool::Give(void* block) noexcept {
   --slab->live;
   if (!slab->open) Open(slab);
   // The pool's last slab stays, so that a pool used now and then does not
-  // ask for a slab each time.
-  if (slab->live == 0 && (slab->previous != nullptr || slab->next != nullptr)) {
+  // ask for a slab each time; but not while a whole structure is deleted,
+  // whose pools are then left with nothing to pin an extent.
+  if (slab->live == 0 && (slab->previous != nullptr || slab->next != nullptr || Space().Batching())) {
     Close(slab);
     Space().Release(reinterpret_cast<unsigned char*>(slab));
   }

@@ -8,6 +8,19 @@
 #include <sys/mman.h>
 #endif
 
+#if !defined(_WIN32)
+namespace {
+// The kernel's advice that joins small pages into large ones at once. Its
+// number is fixed; the C library's headers may not name it yet, and a kernel
+// that predates it refuses it, which costs nothing.
+#if defined(MADV_COLLAPSE)
+constexpr int kJoinIntoLargePages = MADV_COLLAPSE;
+#else
+constexpr int kJoinIntoLargePages = 25;
+#endif
+}  // namespace
+#endif
+
 namespace platform {
 
 #if defined(_WIN32)
@@ -31,24 +44,34 @@ void UnmapMemory(void* start, std::size_t) { ::VirtualFree(start, 0, MEM_RELEASE
 // memory when it is first touched and gives it back when it is discarded, and
 // the mapping never splits into pieces of different protection.
 void* ReserveAddressSpace(std::size_t bytes) {
-  const std::size_t mapped = bytes + kAddressSpaceGranularity;
+  const std::size_t mapped = bytes + kLargePageBytes;
   void* start = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
   if (start == MAP_FAILED) return nullptr;
-  // The extra granule lets the range start on a granule; the rest goes back.
+  // The extra large page lets the range start on one; the rest goes back.
   const auto first = reinterpret_cast<std::uintptr_t>(start);
-  const std::uintptr_t aligned = (first + kAddressSpaceGranularity - 1) & ~(kAddressSpaceGranularity - 1);
+  const std::uintptr_t aligned = (first + kLargePageBytes - 1) & ~(kLargePageBytes - 1);
   if (aligned != first) ::munmap(start, aligned - first);
   if (const std::uintptr_t tail = first + mapped - (aligned + bytes); tail != 0) {
     ::munmap(reinterpret_cast<void*>(aligned + bytes), tail);
   }
+#if defined(MADV_HUGEPAGE)
+  // Only a hint: where the system has no large pages, small ones serve.
+  ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
+#endif
   return reinterpret_cast<void*>(aligned);
 }
 
 // The pages are filled in one call rather than fault by fault as they are
 // first written: a committed range is about to be used whole, and a fault
-// costs far more than its share of one call. A kernel that cannot do this
-// leaves the pages to fault in one by one.
+// costs far more than its share of one call. A range of large pages that
+// were split into small ones, when part of them was given back, is first
+// joined again; on a range with nothing in it the join fails at once and
+// filling it takes large pages. A kernel that can do neither leaves the pages
+// to fault in one by one.
 bool CommitPages(void* start, std::size_t bytes) {
+  if (reinterpret_cast<std::uintptr_t>(start) % kLargePageBytes == 0 && bytes % kLargePageBytes == 0) {
+    ::madvise(start, bytes, kJoinIntoLargePages);
+  }
 #if defined(MADV_POPULATE_WRITE)
   ::madvise(start, bytes, MADV_POPULATE_WRITE);
 #else
