@@ -86,6 +86,37 @@ TEST(BlockPool, BlocksTakenOnOneThreadMayBeGivenBackOnAnother) {
   }
 }
 
+// Blocks that stay live among many that are freed sit in partly emptied
+// memory: giving the rest back, and later filling it again, must leave them
+// as they were.
+TEST(BlockPool, BlocksInUseKeepTheirContentWhileTheMemoryAroundThemGoesAndComes) {
+  static constinit BlockPool lasting{512};
+  static constinit BlockPool passing{8192};
+  std::vector<unsigned char*> kept;
+  std::vector<void*> freed;
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < 4096; ++i) {  // 32 MB passing, one lasting block in every 64 KB
+      freed.push_back(passing.Take());
+      std::memset(freed.back(), 0xEE, 8192);
+      if (round == 0 && i % 8 == 0) {
+        kept.push_back(static_cast<unsigned char*>(lasting.Take()));
+        std::memset(kept.back(), static_cast<int>(kept.size() % 251), 512);
+      }
+    }
+    {
+      const BlockPool::ReleaseBatch batch;
+      for (void* block : freed) passing.Give(block);
+    }
+    freed.clear();
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+      const auto expected = static_cast<unsigned char>((k + 1) % 251);
+      ASSERT_EQ(kept[k][0], expected) << "block " << k << " after round " << round;
+      ASSERT_EQ(kept[k][511], expected) << "block " << k << " after round " << round;
+    }
+  }
+  for (unsigned char* block : kept) lasting.Give(block);
+}
+
 // AddressSanitizer keeps the shadow of every page it has watched resident.
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
 TEST(BlockPool, FreeingEveryBlockGivesTheMemoryBackToTheSystem) {
