@@ -27,16 +27,18 @@ constexpr std::size_t kHeaderBytes = 64;
 constexpr std::size_t kRegionBytes = 32 * 1024 * 1024;
 constexpr std::size_t kSlabsPerRegion = kRegionBytes / kSlabBytes;
 // Slabs are committed an extent at a time, so that each extent can be one
-// large page; they are given back one by one, or an extent at a time.
+// large page; they are given back one by one, or an extent at a time. The
+// first extent of the space is the exception: it is committed a slab at a
+// time, in small pages, so that a space that stays small stays small.
 constexpr std::size_t kSlabsPerExtent = kLargePageBytes / kSlabBytes;
 static_assert(kRegionBytes % kLargePageBytes == 0);
 // Enough regions for all the address space a process can have.
 constexpr std::size_t kMostRegions = sizeof(void*) == 8 ? 8192 : 128;
-// Empty slabs kept committed (up to 2 MB) for the next pool that needs one: a
-// tree made and deleted over and over does not ask the system each time.
-// Giving pages back costs a call that flushes the address translations of
-// the process, so slabs go back in batches, adjacent ones in one call.
-constexpr std::size_t kKeptEmptySlabs = 32;
+// Empty slabs kept committed (up to 512 KB) for the next pool that needs one:
+// a small tree made and deleted over and over does not ask the system each
+// time. Giving pages back costs a call that flushes the address translations
+// of the process, so slabs go back in batches, adjacent ones in one call.
+constexpr std::size_t kKeptEmptySlabs = 8;
 // Outside a batch of releases, empty slabs go back when this many wait.
 constexpr std::size_t kEmptySlabsBeforeTrim = kKeptEmptySlabs + std::max(kKeptEmptySlabs, kSlabsPerExtent);
 
@@ -236,8 +238,9 @@ class SlabSpace {
   }
 
   // Commits the first extent from search_from_ on that is not wholly
-  // committed, whole (every extent before search_from_ is), and keeps its
-  // new slabs. False when out of memory.
+  // committed (every extent before search_from_ is), and keeps its new slabs;
+  // in the first extent, only its first slab that is not. False when out of
+  // memory.
   bool CommitExtent() noexcept {
     for (std::size_t extent = search_from_;; ++extent) {
       const std::size_t r = extent * kSlabsPerExtent / kSlabsPerRegion;
@@ -245,7 +248,15 @@ class SlabSpace {
       Region& region = *regions_[r];
       const std::size_t first = extent * kSlabsPerExtent % kSlabsPerRegion;
       const auto slabs = region.committed.begin() + first;
-      if (std::all_of(slabs, slabs + kSlabsPerExtent, [](bool committed) { return committed; })) continue;
+      const auto uncommitted = std::find(slabs, slabs + kSlabsPerExtent, false);
+      if (uncommitted == slabs + kSlabsPerExtent) continue;
+      if (extent == 0) {
+        const auto index = static_cast<std::size_t>(uncommitted - region.committed.begin());
+        if (!CommitPages(region.base + index * kSlabBytes, kSlabBytes)) return false;
+        region.committed[index] = true;
+        Keep(region.base + index * kSlabBytes);
+        return true;
+      }
       if (!CommitPages(region.base + first * kSlabBytes, kLargePageBytes)) return false;
       // Kept last in address order, so that the lowest is taken first.
       for (std::size_t index = first + kSlabsPerExtent; index-- != first;) {
@@ -268,6 +279,8 @@ class SlabSpace {
       delete region;
       return false;
     }
+    const std::size_t small = count == 0 ? kLargePageBytes : 0;  // the space's first extent
+    AdviseLargePages(region->base + small, kRegionBytes - small);
     regions_[count] = region;
     region_count_.store(count + 1, std::memory_order_release);
     return true;

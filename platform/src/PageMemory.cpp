@@ -34,6 +34,9 @@ bool CommitPages(void* start, std::size_t bytes) {
 
 void DecommitPages(void* start, std::size_t bytes) { ::VirtualFree(start, bytes, MEM_DECOMMIT); }
 
+// Large pages need a privilege an application does not have by default.
+void AdviseLargePages(void*, std::size_t) {}
+
 void* MapMemory(std::size_t bytes) { return ::VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE); }
 
 void UnmapMemory(void* start, std::size_t) { ::VirtualFree(start, 0, MEM_RELEASE); }
@@ -54,11 +57,17 @@ void* ReserveAddressSpace(std::size_t bytes) {
   if (const std::uintptr_t tail = first + mapped - (aligned + bytes); tail != 0) {
     ::munmap(reinterpret_cast<void*>(aligned + bytes), tail);
   }
-#if defined(MADV_HUGEPAGE)
-  // Only a hint: where the system has no large pages, small ones serve.
-  ::madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
-#endif
   return reinterpret_cast<void*>(aligned);
+}
+
+// Only a hint: where the system has no large pages, small ones serve.
+void AdviseLargePages(void* start, std::size_t bytes) {
+#if defined(MADV_HUGEPAGE)
+  ::madvise(start, bytes, MADV_HUGEPAGE);
+#else
+  static_cast<void>(start);
+  static_cast<void>(bytes);
+#endif
 }
 
 // The pages are filled in one call rather than fault by fault as they are

@@ -22,10 +22,13 @@ inline constexpr std::size_t kLargePageBytes = 2 * 1024 * 1024;
 #endif
 
 // Reserves `bytes` (a multiple of kLargePageBytes) of address space aligned
-// to kLargePageBytes, none of it committed; each large page of it that is
-// committed whole is backed by one large page where the system allows. Null
-// when the address space is exhausted. A reservation is never given back.
+// to kLargePageBytes, none of it committed. Null when the address space is
+// exhausted. A reservation is never given back.
 void* ReserveAddressSpace(std::size_t bytes);
+// Asks that the reserved range (whole large pages) be backed by large pages
+// where it is committed a large page at a time; nothing where the system has
+// none. Even one block in use then keeps a whole large page resident.
+void AdviseLargePages(void* start, std::size_t bytes);
 // Makes reserved pages usable; their content reads as zero until written.
 // A range of whole large pages, some of them committed before, is joined
 // back into large pages. False when the system has no memory for them.
