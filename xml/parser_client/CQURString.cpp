@@ -57,13 +57,10 @@ const char16_t* CQURString::w_str() {
 
 std::int32_t CQURString::MostUTF16Units() {
   if (handle_.get() == nullptr) return 0;
-  std::int32_t selector = kQURNoText;
-  Invoke<StringMethods::getCharSelectorProc>(Table(), StringMethods::getCharSelector, handle_.get(), &selector);
-  if (selector == kQURNoText) return 0;
-  // A UTF-8 text never takes more UTF-16 units than it has bytes.
+  // One question answers for either way the parser keeps the text: no text
+  // takes more UTF-16 units than it has UTF-8 bytes.
   std::int32_t size = 0;
-  Invoke<StringMethods::getSizeProc>(Table(), StringMethods::getSize, handle_.get(),
-                                     selector == kQURUTF8 ? kQURUTF8 : kQURUTF16, &size);
+  Invoke<StringMethods::getSizeProc>(Table(), StringMethods::getSize, handle_.get(), kQURUTF8, &size);
   return size > 0 ? size : 0;
 }
 

@@ -16,21 +16,41 @@ namespace qur {
 using Interface = _t_ZQURAttributesInterface;
 
 struct AttributesObject : platform::PoolAllocated<AttributesObject> {
-  // Name and value as Expat gives them, in UTF-8: a handler converts what it reads.
-  std::vector<std::pair<std::string, std::string>> entries;
+  // Name and value as Expat gives them, in UTF-8, not copied while the list
+  // is lent (see LentAttributes); a handler converts what it reads.
+  std::vector<std::pair<std::string_view, std::string_view>> entries;
+  // The texts of a list kept past its callback, one after the other, each
+  // followed by a NUL.
+  std::string owned;
   // Lookups answer in this string while no one else holds it (see LentString).
   LentString answer;
 
-  // Replaces the entries, reusing the strings of the ones before; throws std::bad_alloc.
+  // Refers to the entries of Expat's null-terminated array; throws std::bad_alloc.
   void Fill(const char** pairs) {
-    std::size_t count = 0;
+    entries.clear();
     for (const char** pair = pairs; pair != nullptr && *pair != nullptr; pair += 2) {
-      if (count == entries.size()) entries.emplace_back();
-      auto& [name, value] = entries[count++];
-      name.assign(pair[0]);
-      value.assign(pair[1]);
+      entries.emplace_back(pair[0], pair[1]);
     }
-    entries.resize(count);
+  }
+
+  // Copies the texts the entries refer to into `owned`; throws std::bad_alloc.
+  void Own() {
+    std::size_t size = 0;
+    for (const auto& [name, value] : entries) size += name.size() + value.size() + 2;
+    std::string texts;
+    texts.reserve(size);
+    for (const auto& [name, value] : entries) {
+      texts.append(name).push_back('\0');
+      texts.append(value).push_back('\0');
+    }
+    owned = std::move(texts);
+    std::size_t at = 0;
+    for (auto& [name, value] : entries) {
+      name = std::string_view(owned.data() + at, name.size());
+      at += name.size() + 1;
+      value = std::string_view(owned.data() + at, value.size());
+      at += value.size() + 1;
+    }
   }
 };
 
@@ -46,7 +66,7 @@ KORErrorHandle InvalidAttributes() { return InterfaceError("QUR: CQURAttributes 
 
 enum class Field { URI, Name, Type, Value };
 
-std::string_view FieldText(const std::pair<std::string, std::string>& entry, Field field) {
+std::string_view FieldText(const std::pair<std::string_view, std::string_view>& entry, Field field) {
   switch (field) {
     case Field::URI: return {};
     case Field::Name: return entry.first;
@@ -167,6 +187,7 @@ KORErrorHandle LentAttributes::Lend(const char** pairs, KORContainer& result) {
     } catch (const std::bad_alloc&) {
       delete attributes;
       container_.Reset();
+      object_ = nullptr;
       return OutOfMemory();
     }
     KORContainer handle = nullptr;
@@ -177,6 +198,22 @@ KORErrorHandle LentAttributes::Lend(const char** pairs, KORContainer& result) {
   }
   result = container_.get();
   return nullptr;
+}
+
+bool LentAttributes::Settle() noexcept {
+  if (object_ == nullptr) return true;
+  // An answer kept past the callback copies its text while the entries it
+  // refers to are still there.
+  bool settled = object_->answer.Settle();
+  if (!container_.Reusable()) {
+    try {
+      object_->Own();
+    } catch (const std::bad_alloc&) {
+      object_->entries.clear();
+      settled = false;
+    }
+  }
+  return settled;
 }
 
 bool PublishAttributesProcedures() {

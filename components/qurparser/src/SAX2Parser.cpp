@@ -319,6 +319,7 @@ void SAX2Parser::FlushText() {
     KORContainer text = nullptr;
     KORErrorHandle error = text_.Lend(pending_, text);
     if (error == nullptr) error = content->characters(Object(Slot::ContentHandler), text);
+    if (!text_.Settle() && error == nullptr) error = OutOfMemory();
     if (error != nullptr) Stop(error);
   }
   pending_.clear();
@@ -338,6 +339,9 @@ void SAX2Parser::OnStartElement(void* self, const XML_Char* name, const XML_Char
     error = content->startElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName, localName,
                                   list);
   }
+  const bool nameSettled = parser.names_.Settle();
+  const bool listSettled = parser.attributes_.Settle();
+  if (!(nameSettled && listSettled) && error == nullptr) error = OutOfMemory();
   if (error != nullptr) parser.Stop(error);
 }
 
@@ -352,6 +356,7 @@ void SAX2Parser::OnEndElement(void* self, const XML_Char* name) {
   if (error == nullptr) {
     error = content->endElement(parser.Object(Slot::ContentHandler), parser.emptyURI_, localName, localName);
   }
+  if (!parser.names_.Settle() && error == nullptr) error = OutOfMemory();
   if (error != nullptr) parser.Stop(error);
 }
 

@@ -15,16 +15,38 @@ using Interface = _t_ZQURStringInterface;
 
 struct StringObject : platform::PoolAllocated<StringObject> {
   std::int32_t selector = kQURNoText;
-  std::string utf8;
+  // The UTF-8 text: `owned`, or while it is lent, the parser's own bytes
+  // (followed by a NUL), which stay where they are until Own copies them.
+  std::string_view utf8;
+  std::string owned;
   std::u16string utf16;
 
-  std::string UTF8() const { return selector == kQURUTF16 ? platform::ToUTF8(utf16) : utf8; }
+  std::string UTF8() const { return selector == kQURUTF16 ? platform::ToUTF8(utf16) : std::string(utf8); }
   std::u16string UTF16() const { return selector == kQURUTF8 ? platform::ToUTF16(utf8) : utf16; }
-  // Keeps `text` as it is: a reader converts it once, into storage of its own.
-  void SetUTF8(std::string_view text) {
-    selector = kQURUTF8;
+  // Keeps a copy of `text`, or nothing for a null text; throws std::bad_alloc.
+  void SetUTF8(std::string_view text, bool none = false) {
+    owned.assign(text);
+    utf8 = owned;
     utf16.clear();
-    utf8.assign(text);
+    selector = none ? kQURNoText : kQURUTF8;
+  }
+  void SetUTF16(std::u16string_view text, bool none = false) {
+    utf16.assign(text);
+    owned.clear();
+    utf8 = owned;
+    selector = none ? kQURNoText : kQURUTF16;
+  }
+  // Refers to `text` as it is, without a copy: a reader converts it once,
+  // into storage of its own.
+  void LendUTF8(std::string_view text) noexcept {
+    utf8 = text;
+    utf16.clear();
+    selector = kQURUTF8;
+  }
+  bool Lent() const noexcept { return utf8.data() != owned.data(); }
+  // Copies a lent text into the string's own storage; throws std::bad_alloc.
+  void Own() {
+    if (Lent()) SetUTF8(utf8);
   }
   // The length of the text in the units of `wanted`.
   std::size_t Size(std::int32_t wanted) const {
@@ -89,11 +111,9 @@ KORErrorHandle NewUTF16(const char16_t* units, std::int32_t count, std::int32_t 
         if (units == nullptr) return;
         const std::u16string_view text(units, Length(count));
         if (selector == kQURUTF8) {
-          string.selector = kQURUTF8;
-          string.utf8 = platform::ToUTF8(text);
+          string.SetUTF8(platform::ToUTF8(text));
         } else {
-          string.selector = kQURUTF16;
-          string.utf16 = text;
+          string.SetUTF16(text);
         }
       },
       result);
@@ -128,11 +148,11 @@ KORErrorHandle NewFromAppend(KORContainer first, KORContainer second, KORContain
   return WithString(first, [&](const StringObject& head) {
     return MakeString(
         [&](StringObject& joined) {
-          joined.selector = head.selector == kQURNoText ? tail->selector : head.selector;
-          if (joined.selector == kQURUTF16) {
-            joined.utf16 = head.UTF16() + tail->UTF16();
+          const std::int32_t selector = head.selector == kQURNoText ? tail->selector : head.selector;
+          if (selector == kQURUTF16) {
+            joined.SetUTF16(head.UTF16() + tail->UTF16());
           } else {
-            joined.utf8 = head.UTF8() + tail->UTF8();
+            joined.SetUTF8(head.UTF8() + tail->UTF8(), selector == kQURNoText);
           }
         },
         result);
@@ -198,11 +218,13 @@ KORErrorHandle CopyUTF8(KORContainer handle, char* buffer, std::int32_t capacity
 }
 
 KORErrorHandle CStr(KORContainer handle, const char** text) {
-  return WithString(handle, [&](const StringObject& string) {
+  return WithString(handle, [&](StringObject& string) {
     if (text == nullptr || string.selector != kQURUTF8) {
       return InterfaceError("QUR: c_str needs a UTF-8 string", kUnsupportedID);
     }
-    *text = string.utf8.c_str();
+    // The pointer stays good as long as the string: a lent text is copied first.
+    string.Own();
+    *text = string.owned.c_str();
     return KORErrorHandle{};
   });
 }
@@ -219,18 +241,18 @@ KORErrorHandle WStr(KORContainer handle, const char16_t** text) {
 
 KORErrorHandle SetStringUTF16(KORContainer handle, const char16_t* units, std::int32_t count) {
   return WithString(handle, [&](StringObject& string) {
-    string.utf16 = units == nullptr ? std::u16string() : std::u16string(units, Length(count));
-    string.utf8.clear();
-    string.selector = units == nullptr ? kQURNoText : kQURUTF16;
+    string.SetUTF16(units == nullptr ? std::u16string_view() : std::u16string_view(units, Length(count)),
+                    units == nullptr);
     return KORErrorHandle{};
   });
 }
 
 KORErrorHandle SetStringUTF8(KORContainer handle, const char* text, std::int32_t count) {
   return WithString(handle, [&](StringObject& string) {
-    string.utf8 = text == nullptr ? std::string() : count < 0 ? std::string(text) : std::string(text, Length(count));
-    string.utf16.clear();
-    string.selector = text == nullptr ? kQURNoText : kQURUTF8;
+    string.SetUTF8(text == nullptr ? std::string_view()
+                   : count < 0     ? std::string_view(text)
+                                   : std::string_view(text, Length(count)),
+                   text == nullptr);
     return KORErrorHandle{};
   });
 }
@@ -241,47 +263,45 @@ KORErrorHandle NewUTF8String(std::string_view text, KORContainer* result) {
   return MakeString([&](StringObject& string) { string.SetUTF8(text); }, result);
 }
 
-template <class Fill>
-KORErrorHandle LentString::LendFilled(Fill fill, KORContainer& result) {
+KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
   result = nullptr;
-  if (container_.Reusable()) {
-    try {
-      fill(*object_);
-    } catch (const std::bad_alloc&) {
-      return OutOfMemory();
-    }
-  } else {
+  if (!container_.Reusable()) {
+    // The string lent before, still held elsewhere, keeps a copy of its text;
+    // a new one is lent.
     StringObject* made = nullptr;
     KORContainer handle = nullptr;
-    KORErrorHandle error = MakeString(
-        [&](StringObject& string) {
-          fill(string);
-          made = &string;
-        },
-        &handle);
+    KORErrorHandle error = Settle() ? MakeString([&](StringObject& string) { made = &string; }, &handle) : OutOfMemory();
     container_.Adopt(handle);
-    object_ = error == nullptr ? made : nullptr;
+    object_ = made;
     if (error != nullptr) return error;
   }
+  object_->LendUTF8(utf8);
   result = container_.get();
   return nullptr;
 }
 
-KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
-  return LendFilled([&](StringObject& string) { string.SetUTF8(utf8); }, result);
+bool LentString::Settle() noexcept {
+  if (object_ == nullptr || container_.Reusable() || !object_->Lent()) return true;
+  try {
+    object_->Own();
+    return true;
+  } catch (const std::bad_alloc&) {
+    // Without memory for the copy, the text is gone rather than left pointing
+    // at bytes that move on.
+    object_->SetUTF8({}, true);
+    return false;
+  }
 }
 
 void LentString::Reset() {
+  Settle();
   container_.Reset();
   object_ = nullptr;
 }
 
 KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
   return MakeString(
-      [&](StringObject& string) {
-        string.selector = kQURUTF16;
-        string.utf16 = text;
-      },
+      [&](StringObject& string) { string.SetUTF16(text); },
       result);
 }
 

@@ -21,22 +21,29 @@ KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result);
 bool StringTextUTF8(KORContainer string, std::string& text);
 
 // A string lent to handler callbacks (see LentContainer): refilled in place
-// while the parser holds it alone, made anew otherwise. It keeps the UTF-8
-// text Expat gives, unconverted: the handler converts it once, into storage
-// of its own.
+// while the parser holds it alone, made anew otherwise. It refers to the
+// UTF-8 text Expat gives, neither copied nor converted: the handler converts
+// it once, into storage of its own. A handler that keeps the string past its
+// callback gets a copy of the text when the callback returns (Settle).
 class LentString {
  public:
-  // Makes the string hold `utf8` and stores its handle (still the parser's)
-  // in `result`; null on error.
+  LentString() = default;
+  LentString(const LentString&) = delete;
+  LentString& operator=(const LentString&) = delete;
+  ~LentString() { Settle(); }
+
+  // Makes the string refer to `utf8`, which is followed by a NUL and stays
+  // where it is until Settle, and stores its handle (still the parser's) in
+  // `result`; null on error.
   KORErrorHandle Lend(std::string_view utf8, KORContainer& result);
-  KORContainer get() const { return container_.get(); }
+  // Once the handler returns: when it still holds the string, the string
+  // copies its text. False when there was no memory for it; the string is
+  // then empty.
+  bool Settle() noexcept;
   // Lets the string go.
   void Reset();
 
  private:
-  template <class Fill>
-  KORErrorHandle LendFilled(Fill fill, KORContainer& result);
-
   LentContainer container_;
   StringObject* object_ = nullptr;
 };

@@ -32,8 +32,8 @@ class ARBORIX_EXPORT CQURString {
   UTF16String GetText();
   /// The same, into `text`, which keeps its storage where it is large enough.
   void GetText(UTF16String& text);
-  /// The most UTF-16 units the text can take: its length when the parser
-  /// keeps it as UTF-16, its byte count when as UTF-8; 0 without text.
+  /// The most UTF-16 units the text can take: its length in UTF-8 bytes,
+  /// which no text's length in UTF-16 units exceeds; 0 without text.
   std::int32_t MostUTF16Units();
   /// Writes the text as UTF-16 into `buffer`, which has room for `capacity`
   /// units, converting it on the way if the parser keeps it as UTF-8, and
