@@ -111,6 +111,48 @@ TEST_F(ParserDelivery, ANameMadeOnceIsLookedUpInEveryAttributeList) {
   EXPECT_EQ(sizes, (std::vector<std::u16string>{u"8", u"none", u"32"}));
 }
 
+// The parser lends its own bytes for the length of a callback; what a
+// handler keeps must still read the same after the parser has moved on.
+TEST_F(ParserDelivery, StringsAndAttributeListsKeptPastTheirCallbackKeepTheirTexts) {
+  std::vector<std::u16string> events;
+  std::vector<CQURString> names;
+  std::vector<CQURAttributes> lists;
+  std::vector<CQURString> values;
+  std::vector<CQURString> texts;
+  auto* handler = new parser_test::RecordingContentHandler(&events);
+  handler->onStartElement = [&](CQURString& name, CQURAttributes& attributes) {
+    names.push_back(name);
+    lists.push_back(attributes);
+    CQURString value;
+    if (attributes.getValueByIx(attributes.getLength() - 1, value)) values.push_back(value);
+  };
+  handler->onCharacters = [&](CQURString& text) { texts.push_back(text); };
+  CQURSAX2Parser parser = parser_test::NewPlainParser();
+  parser.A_setContentHandler(handler);
+  parser.A_parse(new parser_test::MemoryStream(
+      "<first a='one' b='two'>text one<second a='three'>text two</second><third c='four'/>x</first>"));
+  ASSERT_EQ(names.size(), 3u);
+  EXPECT_EQ(names[0].GetText(), u"first");
+  EXPECT_EQ(names[1].GetText(), u"second");
+  EXPECT_EQ(names[2].GetText(), u"third");
+  ASSERT_EQ(values.size(), 3u);
+  EXPECT_EQ(values[0].GetText(), u"two");
+  EXPECT_EQ(values[1].GetText(), u"three");
+  EXPECT_EQ(values[2].GetText(), u"four");
+  ASSERT_EQ(lists.size(), 3u);
+  std::u16string value;
+  EXPECT_TRUE(lists[0].getValue(u"a", value));
+  EXPECT_EQ(value, u"one");
+  EXPECT_TRUE(lists[0].getLocalName(1, value));
+  EXPECT_EQ(value, u"b");
+  EXPECT_TRUE(lists[1].getValueByIx(0, value));
+  EXPECT_EQ(value, u"three");
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].GetText(), u"text one");
+  EXPECT_EQ(texts[1].GetText(), u"text two");
+  EXPECT_EQ(texts[2].GetText(), u"x");
+}
+
 TEST_F(ParserDelivery, TheLocatorTellsWhereTheCurrentElementStands) {
   std::vector<std::u16string> events;
   std::vector<std::int32_t> lines;

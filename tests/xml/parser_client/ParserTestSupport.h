@@ -77,13 +77,17 @@ class RecordingContentHandler : public HQURContentHandlerBase {
   void endElement(CQURString&, CQURString& localName, CQURString&) override {
     events_->push_back(u"end " + localName.GetText());
   }
-  void characters(CQURString& text) override { events_->push_back(u"chars " + text.GetText()); }
+  void characters(CQURString& text) override {
+    events_->push_back(u"chars " + text.GetText());
+    if (onCharacters) onCharacters(text);
+  }
   void processingInstruction(CQURString& target, CQURString& data) override {
     events_->push_back(u"pi " + target.GetText() + u" " + data.GetText());
   }
   void setDocumentLocator(CQURLocator& locator) override { locator_ = locator; }
 
   std::function<void(CQURString&, CQURAttributes&)> onStartElement;
+  std::function<void(CQURString&)> onCharacters;
   CQURLocator locator_;
 
  private:
