@@ -34,11 +34,11 @@ constexpr std::size_t kSlabsPerExtent = kLargePageBytes / kSlabBytes;
 static_assert(kRegionBytes % kLargePageBytes == 0);
 // Enough regions for all the address space a process can have.
 constexpr std::size_t kMostRegions = sizeof(void*) == 8 ? 8192 : 128;
-// Empty slabs kept committed (up to 512 KB) for the next pool that needs one:
+// Empty slabs kept committed (up to 1.5 MB) for the next pool that needs one:
 // a small tree made and deleted over and over does not ask the system each
 // time. Giving pages back costs a call that flushes the address translations
 // of the process, so slabs go back in batches, adjacent ones in one call.
-constexpr std::size_t kKeptEmptySlabs = 8;
+constexpr std::size_t kKeptEmptySlabs = 24;
 // Outside a batch of releases, empty slabs go back when this many wait.
 constexpr std::size_t kEmptySlabsBeforeTrim = kKeptEmptySlabs + std::max(kKeptEmptySlabs, kSlabsPerExtent);
 
@@ -386,15 +386,20 @@ void BlockPool::Give(void* block) noexcept {
   // ask for a slab each time; but not while a whole structure is deleted,
   // whose pools are then left with nothing to pin an extent.
   if (slab->live == 0 && (slab->previous != nullptr || slab->next != nullptr || Space().Batching())) {
+    if (known_.load(std::memory_order_relaxed) == slab) known_.store(nullptr, std::memory_order_relaxed);
     Close(slab);
     Space().Release(reinterpret_cast<unsigned char*>(slab));
   }
 }
 
 bool BlockPool::Contains(const void* address) const noexcept {
-  // A slab this pool owns is committed and headed by this pool's header.
-  if (Space().Owner(address) != this) return false;
+  // A slab this pool owns is committed and headed by this pool's header. The
+  // slab found last is known to be, until the Give that empties it.
   Slab* slab = SlabOf(address);
+  if (slab != known_.load(std::memory_order_relaxed)) {
+    if (Space().Owner(address) != this) return false;
+    known_.store(slab, std::memory_order_relaxed);
+  }
   const auto* byte = static_cast<const unsigned char*>(address);
   if (byte < BlocksOf(slab)) return false;
   const auto offset = static_cast<std::size_t>(byte - BlocksOf(slab));

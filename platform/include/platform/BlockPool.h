@@ -74,6 +74,7 @@ class BlockPool {
   std::uint32_t reciprocal_;
   bool poisonFreed_;
   Slab* open_ = nullptr;  // slabs with room, the one taken from first
+  mutable std::atomic<Slab*> known_{nullptr};  // the slab Contains found last
   std::atomic_flag busy_;
 };
 
