@@ -280,8 +280,8 @@ KORErrorHandle LentString::Lend(std::string_view utf8, KORContainer& result) {
   return nullptr;
 }
 
-bool LentString::Settle() noexcept {
-  if (object_ == nullptr || container_.Reusable() || !object_->Lent()) return true;
+bool LentString::OwnHeld() noexcept {
+  if (!object_->Lent()) return true;
   try {
     object_->Own();
     return true;

@@ -39,11 +39,13 @@ class LentString {
   // Once the handler returns: when it still holds the string, the string
   // copies its text. False when there was no memory for it; the string is
   // then empty.
-  bool Settle() noexcept;
+  bool Settle() noexcept { return object_ == nullptr || container_.Reusable() || OwnHeld(); }
   // Lets the string go.
   void Reset();
 
  private:
+  bool OwnHeld() noexcept;
+
   LentContainer container_;
   StringObject* object_ = nullptr;
 };
