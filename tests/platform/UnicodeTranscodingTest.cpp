@@ -3,24 +3,16 @@
 #include <string>
 #include <string_view>
 
+#include "SequenceBySequence.h"
 #include "platform/UnicodeTranscoding.h"
 
 namespace {
 
-// The conversion one code point at a time, without the ASCII fast paths.
+// The conversion one sequence at a time, without the ASCII fast paths.
 std::u16string OneAtATime(std::string_view utf8) {
-  std::u16string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    char32_t c = platform::DecodeUTF8(utf8, i);
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (c >> 10));
-      out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(c);
-    }
-  }
-  return out;
+  return utftest::SequenceBySequence<platform::utf::IllFormedUtf8::ReplaceEachByte>(
+             reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size())
+      .second;
 }
 
 TEST(AppendAsUTF16, MatchesThePortableDecoderAtEveryLengthAndOffset) {

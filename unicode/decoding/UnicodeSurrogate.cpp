@@ -1,6 +1,7 @@
 #include "glyphwerk/TextDecoding.h"
+#include "platform/utf/Utf16Units.h"
 
 UnicodeSurrogateT UnicodeSurrogate(char16_t unit) {
-  if (unit < 0xD800 || unit > 0xDFFF) return NotSurrogate;
-  return unit <= 0xDBFF ? HighSurrogate : LowSurrogate;
+  if (platform::utf::IsHighSurrogate(unit)) return HighSurrogate;
+  return platform::utf::IsLowSurrogate(unit) ? LowSurrogate : NotSurrogate;
 }

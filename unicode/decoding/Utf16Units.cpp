@@ -5,15 +5,7 @@
 
 namespace glyphwerk_internal {
 
-namespace {
-
-template <ByteOrder order>
-char16_t Unit(unsigned char first, unsigned char second) {
-  if constexpr (order == ByteOrder::LittleEndian) return static_cast<char16_t>(second << 8 | first);
-  return static_cast<char16_t>(first << 8 | second);
-}
-
-}  // namespace
+using platform::utf::Utf16UnitOf;
 
 template <ByteOrder order>
 void DecodeUtf16Unit(ByteCursor& cursor, UnitWriter& out) {
@@ -21,7 +13,7 @@ void DecodeUtf16Unit(ByteCursor& cursor, UnitWriter& out) {
   cursor.Advance();
   const unsigned char second = cursor.Exhausted() ? 0 : cursor.Current();
   cursor.Advance();
-  out.Append(Unit<order>(first, second));
+  out.Append(Utf16UnitOf<order>(first, second));
 }
 
 template <ByteOrder order>
@@ -32,7 +24,7 @@ std::uint32_t DecodeUtf16Pairs(std::span<const unsigned char> bytes, UnitWriter&
   if constexpr (nativeOrder) {
     if (units != 0) std::memcpy(o, bytes.data(), units * 2);
   } else {
-    for (std::size_t i = 0; i < units; ++i) o[i] = Unit<order>(bytes[2 * i], bytes[2 * i + 1]);
+    for (std::size_t i = 0; i < units; ++i) o[i] = Utf16UnitOf<order>(bytes[2 * i], bytes[2 * i + 1]);
   }
   out.Commit(units);
   return static_cast<std::uint32_t>(units * 2);

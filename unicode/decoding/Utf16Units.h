@@ -7,10 +7,11 @@
 
 #include "ByteCursor.h"
 #include "UnitWriter.h"
+#include "platform/utf/Utf16Units.h"
 
 namespace glyphwerk_internal {
 
-enum class ByteOrder { LittleEndian, BigEndian };
+using platform::utf::ByteOrder;
 
 // Reads one unit (two bytes, or the odd last one) through the cursor.
 template <ByteOrder order>

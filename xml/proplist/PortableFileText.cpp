@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/utf/Utf8Sequence.h"
+
 namespace arborix_internal {
 namespace {
 
@@ -14,30 +16,14 @@ constexpr std::string_view kCarriageReturnReference = "&#13;";
 // The length of the UTF-8 sequence at `at` if it encodes a character XML 1.0
 // allows, else 0.
 std::size_t AllowedCharacterLength(std::string_view text, std::size_t at) {
-  const auto byte = [&](std::size_t offset) {
-    return at + offset < text.size() ? static_cast<unsigned char>(text[at + offset]) : 0u;
-  };
-  const unsigned lead = byte(0);
+  const auto lead = static_cast<unsigned char>(text[at]);
   if (lead < 0x80) return lead >= 0x20 || lead == '\t' || lead == '\n' || lead == '\r' ? 1 : 0;
-  const auto continuation = [&](std::size_t offset, unsigned low = 0x80, unsigned high = 0xBF) {
-    const unsigned value = byte(offset);
-    return value >= low && value <= high;
-  };
-  if (lead >= 0xC2 && lead <= 0xDF) return continuation(1) ? 2 : 0;
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    // Lead E0 needs A0 and up (no overlong forms); ED stops at 9F (no surrogates).
-    const unsigned low = lead == 0xE0 ? 0xA0 : 0x80;
-    const unsigned high = lead == 0xED ? 0x9F : 0xBF;
-    if (!continuation(1, low, high) || !continuation(2)) return 0;
-    const bool nonCharacter = lead == 0xEF && byte(1) == 0xBF && (byte(2) == 0xBE || byte(2) == 0xBF);
-    return nonCharacter ? 0 : 3;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    const unsigned low = lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned high = lead == 0xF4 ? 0x8F : 0xBF;
-    return continuation(1, low, high) && continuation(2) && continuation(3) ? 4 : 0;
-  }
-  return 0;
+  const platform::utf::Utf8Decoded sequence = platform::utf::DecodeUtf8Sequence(
+      reinterpret_cast<const unsigned char*>(text.data()) + at, text.size() - at);
+  // A surrogate is a fault of its own; U+FFFE and U+FFFF are no characters.
+  const bool allowed =
+      sequence.fault == platform::utf::Utf8Fault::None && sequence.value != 0xFFFE && sequence.value != 0xFFFF;
+  return allowed ? sequence.length : 0;
 }
 
 // Printable form of a key for a message: bytes outside printable ASCII and

@@ -19,9 +19,11 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/utf/Utf16Units.h"
+
 namespace qur {
 
-enum class ByteOrder { LittleEndian, BigEndian };
+using platform::utf::ByteOrder;
 
 class UTF16InputConverter {
  public:
@@ -42,7 +44,7 @@ class UTF16InputConverter {
  private:
   char* Room(std::size_t bytes);  // throws std::bad_alloc
   char* Unit(char16_t unit, char* write);
-  template <bool BigEndian>
+  template <ByteOrder order>
   bool ConvertUnits(std::string_view bytes, bool final, char* destination);  // throws std::bad_alloc
 
   std::unique_ptr<char[]> storage_;

@@ -87,6 +87,20 @@ TEST_F(PropListSaveTest, RefusesTextXMLCannotCarryAndKeepsThePreviousFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
 }
 
+TEST_F(PropListSaveTest, KeepsEveryCharacterUpToU10FFFFButRefusesTheFormsPastItsBounds) {
+  PropList edges;
+  edges.SetValue(u"edges", UTF16String(u"\u007E\u0080\uD7FF\uE000\uFFFD\U00010000\U0010FFFF"));
+  EXPECT_NE(Saved(edges).find("<ustring>~\xC2\x80\xED\x9F\xBF\xEE\x80\x80\xEF\xBF\xBD\xF0\x90\x80\x80"
+                              "\xF4\x8F\xBF\xBF</ustring>"),
+            std::string::npos);
+  // U+FFFE, past U+10FFFF, an encoded surrogate, an overlong form, a sequence cut off by the end.
+  for (const std::string bad : {"\xEF\xBF\xBE", "\xF4\x90\x80\x80", "\xED\xA0\x80", "\xC0\xAF", "a\xE2\x82"}) {
+    PropList refused;
+    refused.SetValue(u"bad", bad);
+    EXPECT_THROW(Saved(refused), std::invalid_argument) << ::testing::PrintToString(bad);
+  }
+}
+
 TEST_F(PropListSaveTest, AFailedReplaceThrowsAndLeavesTheTargetAlone) {
   std::filesystem::create_directory(folder_.Path() / "taken");
   PropList list;
