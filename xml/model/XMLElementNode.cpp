@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "NodeMemory.h"
 #include "arborix/XMLDocument.h"
 #include "arborix/XMLTextNode.h"
+#include "nodememory/NodeMemory.h"
 
 namespace {
 

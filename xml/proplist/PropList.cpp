@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "arborix/UTFConversion.h"
-#include "model/NodeMemory.h"
+#include "nodememory/NodeMemory.h"
 #include "proplist/DoubleText.h"
 #include "proplist/PropNodes.h"
 #include "text/ReservedCharacterEscaping.h"

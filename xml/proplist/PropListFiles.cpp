@@ -3,10 +3,10 @@
 #include <string_view>
 #include <utility>
 
-#include "arborix/CQURSAX2Parser.h"
 #include "arborix/FileBasedQURInputStream.h"
 #include "arborix/PropListUtils.h"
 #include "arborix/XMLFaultRecorder.h"
+#include "arborix/client/CQURSAX2Parser.h"
 #include "parser_client/ParserTurn.h"
 #include "parsing/FaultLocatingHandler.h"
 #include "parsing/FaultOfParse.h"

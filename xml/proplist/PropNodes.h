@@ -15,7 +15,7 @@
 
 #include "UTF16String.h"
 #include "arborix/PropList.h"
-#include "model/NodeMemory.h"
+#include "nodememory/NodeMemory.h"
 
 class PropNodeBase {
  public:

@@ -7,9 +7,9 @@
 #include "../parser_client/ParserTestSupport.h"
 #include "KOR.h"
 #include "QURParser.h"
-#include "arborix/CKORError.h"
 #include "arborix/XMLEntryExit.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/CKORError.h"
+#include "arborix/client/ZEVException.h"
 
 namespace {
 
