@@ -10,6 +10,14 @@
 #include "proplist/PropNodes.h"
 #include "text/ReservedCharacterEscaping.h"
 
+using arborix_internal::BoolPropNode;
+using arborix_internal::PropListArrayNode;
+using arborix_internal::PropListNode;
+using arborix_internal::PropNodeBase;
+using arborix_internal::SimpleTypeArrayNode;
+using arborix_internal::StringPropNode;
+using arborix_internal::UnicodeStringPropNode;
+
 namespace {
 
 using Entries = std::pmr::map<UTF16String, std::unique_ptr<PropNodeBase>>;

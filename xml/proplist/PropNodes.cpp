@@ -5,6 +5,7 @@
 #include "text/ReservedCharacterEscaping.h"
 #include "text/UTF16ViewTo8.h"
 
+namespace arborix_internal {
 namespace {
 
 template <typename Integer>
@@ -23,20 +24,20 @@ constexpr std::string_view IntStartTag() {
 
 PropNodeBase::~PropNodeBase() = default;
 
-void* PropNodeBase::operator new(std::size_t size) { return arborix_internal::AllocateNodeMemory(size); }
-void PropNodeBase::operator delete(void* node, std::size_t size) noexcept { arborix_internal::FreeNodeMemory(node, size); }
+void* PropNodeBase::operator new(std::size_t size) { return AllocateNodeMemory(size); }
+void PropNodeBase::operator delete(void* node, std::size_t size) noexcept { FreeNodeMemory(node, size); }
 
 void PropNodeBase::AppendXML(std::string&) const {}
 
 void StringPropNode::AppendXML(std::string& out) const {
   out += "<string>";
-  arborix_internal::AppendEscaped(value, out);
+  AppendEscaped(value, out);
   out += "</string>\n";
 }
 
 void UnicodeStringPropNode::AppendXML(std::string& out) const {
   out += "<ustring>";
-  arborix_internal::AppendEscaped(arborix_internal::UTF16ViewTo8(value), out);
+  AppendEscaped(UTF16ViewTo8(value), out);
   out += "</ustring>\n";
 }
 
@@ -77,3 +78,5 @@ template class PropListArrayNode<BoolPropNode*>;
 template class PropListArrayNode<SimpleTypeArrayNode<std::uint16_t>*>;
 template class PropListArrayNode<SimpleTypeArrayNode<std::uint32_t>*>;
 template class PropListArrayNode<SimpleTypeArrayNode<std::int32_t>*>;
+
+}  // namespace arborix_internal
