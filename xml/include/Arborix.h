@@ -11,7 +11,7 @@
 /// - escaping of XML's reserved characters (EncodeReservedCharacters) and
 ///   UTF-8/UTF-16 conversion (UTF8to16, UTF16to8);
 /// - property lists: PropList with PropKind, and their files (PropListUtils,
-///   PropListLoadReport);
+///   PropListLoadReport, PropListTags);
 /// - the start and stop of the connection to the parser component:
 ///   XMLEntryExit;
 /// - the client layer through which the library reaches the parser component
@@ -29,6 +29,7 @@
 #include "arborix/PropKind.h"
 #include "arborix/PropList.h"
 #include "arborix/PropListLoadReport.h"
+#include "arborix/PropListTags.h"
 #include "arborix/PropListUtils.h"
 #include "arborix/ReservedCharacters.h"
 #include "arborix/UTFConversion.h"

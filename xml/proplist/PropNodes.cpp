@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "proplist/PropListMarkup.h"
 #include "text/ReservedCharacterEscaping.h"
 #include "text/UTF16ViewTo8.h"
 
@@ -9,14 +10,17 @@ namespace arborix_internal {
 namespace {
 
 template <typename Integer>
-constexpr std::string_view IntStartTag() {
+const std::string& IntStartTagOf() {
   if constexpr (std::is_same_v<Integer, std::uint16_t>) {
-    return "<int type='unsigned' size='16'>";
+    static const std::string tag = IntStartTag(PropListTags::kUnsigned, PropListTags::kBits16);
+    return tag;
   } else if constexpr (std::is_same_v<Integer, std::uint32_t>) {
-    return "<int type='unsigned' size='32'>";
+    static const std::string tag = IntStartTag(PropListTags::kUnsigned, PropListTags::kBits32);
+    return tag;
   } else {
     static_assert(std::is_same_v<Integer, std::int32_t>);
-    return "<int type='signed' size='32'>";
+    static const std::string tag = IntStartTag(PropListTags::kSigned, PropListTags::kBits32);
+    return tag;
   }
 }
 
@@ -30,27 +34,29 @@ void PropNodeBase::operator delete(void* node, std::size_t size) noexcept { Free
 void PropNodeBase::AppendXML(std::string&) const {}
 
 void StringPropNode::AppendXML(std::string& out) const {
-  out += "<string>";
+  AppendStartTag(out, PropListTags::kString);
   AppendEscaped(value, out);
-  out += "</string>\n";
+  AppendEndLine(out, PropListTags::kString);
 }
 
 void UnicodeStringPropNode::AppendXML(std::string& out) const {
-  out += "<ustring>";
+  AppendStartTag(out, PropListTags::kUnicodeString);
   AppendEscaped(UTF16ViewTo8(value), out);
-  out += "</ustring>\n";
+  AppendEndLine(out, PropListTags::kUnicodeString);
 }
 
-void BoolPropNode::AppendXML(std::string& out) const { out += value ? "<true/>\n" : "<false/>\n"; }
+void BoolPropNode::AppendXML(std::string& out) const {
+  AppendEmptyLine(out, value ? PropListTags::kTrue : PropListTags::kFalse);
+}
 
 template <typename Integer>
 void SimpleTypeArrayNode<Integer>::AppendXML(std::string& out) const {
   // Plain decimal whatever the global locale: no grouping, "-" for negatives.
   char digits[16];
   const auto written = std::to_chars(digits, digits + sizeof digits, value);
-  out += IntStartTag<Integer>();
+  out += IntStartTagOf<Integer>();
   out.append(digits, written.ptr);
-  out += "</int>\n";
+  AppendEndLine(out, PropListTags::kInt);
 }
 
 template class SimpleTypeArrayNode<std::uint16_t>;
@@ -65,11 +71,11 @@ void PropListNode::AppendXML(std::string& out) const { list.AppendXML(out); }
 
 template <typename ElementPointer>
 void PropListArrayNode<ElementPointer>::AppendXML(std::string& out) const {
-  out += "<array>";
+  AppendStartTag(out, PropListTags::kArray);
   for (const auto& element : elements) {
     element.AppendXML(out);
   }
-  out += "</array>\n";
+  AppendEndLine(out, PropListTags::kArray);
 }
 
 template class PropListArrayNode<StringPropNode*>;

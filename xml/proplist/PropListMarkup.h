@@ -1,0 +1,62 @@
+// The markup of property-list files made from the names in PropListTags: the
+// tags as the writer writes them, and the comparison of the names the parser
+// reports with them. The writer puts no line break after a start tag that
+// opens a text or an array, one after every other tag.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "arborix/PropListTags.h"
+
+namespace arborix_internal {
+
+// Appends "<name>".
+inline void AppendStartTag(std::string& out, std::string_view name) {
+  out += '<';
+  out += name;
+  out += '>';
+}
+
+// Appends "<name>" and a line break.
+inline void AppendStartLine(std::string& out, std::string_view name) {
+  AppendStartTag(out, name);
+  out += '\n';
+}
+
+// Appends "</name>".
+inline void AppendEndTag(std::string& out, std::string_view name) {
+  out += "</";
+  out += name;
+  out += '>';
+}
+
+// Appends "</name>" and a line break.
+inline void AppendEndLine(std::string& out, std::string_view name) {
+  AppendEndTag(out, name);
+  out += '\n';
+}
+
+// Appends "<name/>" and a line break.
+inline void AppendEmptyLine(std::string& out, std::string_view name) {
+  out += '<';
+  out += name;
+  out += "/>\n";
+}
+
+// "<int type='...' size='...'>" for a `type` and a `size` of PropListTags.
+inline std::string IntStartTag(std::string_view type, std::string_view size) {
+  std::string tag;
+  tag.append("<").append(PropListTags::kInt);
+  tag.append(" ").append(PropListTags::kIntType).append("='").append(type).append("'");
+  tag.append(" ").append(PropListTags::kIntSize).append("='").append(size).append("'>");
+  return tag;
+}
+
+// Whether `text` spells `name`, unit for byte (the names are ASCII).
+inline bool IsName(std::u16string_view text, std::string_view name) {
+  return std::ranges::equal(text, name, [](char16_t unit, char byte) { return unit == static_cast<unsigned char>(byte); });
+}
+
+}  // namespace arborix_internal
