@@ -12,38 +12,20 @@
 
 namespace arborix_internal {
 
-// Appends "<name>".
-inline void AppendStartTag(std::string& out, std::string_view name) {
-  out += '<';
+// Appends `open`, `name` and `close`: one tag, with or without a line break.
+inline void AppendTag(std::string& out, std::string_view open, std::string_view name, std::string_view close) {
+  out += open;
   out += name;
-  out += '>';
+  out += close;
 }
 
-// Appends "<name>" and a line break.
-inline void AppendStartLine(std::string& out, std::string_view name) {
-  AppendStartTag(out, name);
-  out += '\n';
-}
-
-// Appends "</name>".
-inline void AppendEndTag(std::string& out, std::string_view name) {
-  out += "</";
-  out += name;
-  out += '>';
-}
-
-// Appends "</name>" and a line break.
-inline void AppendEndLine(std::string& out, std::string_view name) {
-  AppendEndTag(out, name);
-  out += '\n';
-}
-
-// Appends "<name/>" and a line break.
-inline void AppendEmptyLine(std::string& out, std::string_view name) {
-  out += '<';
-  out += name;
-  out += "/>\n";
-}
+// "<name>", "</name>", each also with a line break after it, and "<name/>"
+// with a line break.
+inline void AppendStartTag(std::string& out, std::string_view name) { AppendTag(out, "<", name, ">"); }
+inline void AppendStartLine(std::string& out, std::string_view name) { AppendTag(out, "<", name, ">\n"); }
+inline void AppendEndTag(std::string& out, std::string_view name) { AppendTag(out, "</", name, ">"); }
+inline void AppendEndLine(std::string& out, std::string_view name) { AppendTag(out, "</", name, ">\n"); }
+inline void AppendEmptyLine(std::string& out, std::string_view name) { AppendTag(out, "<", name, "/>\n"); }
 
 // "<int type='...' size='...'>" for a `type` and a `size` of PropListTags.
 inline std::string IntStartTag(std::string_view type, std::string_view size) {
@@ -56,7 +38,8 @@ inline std::string IntStartTag(std::string_view type, std::string_view size) {
 
 // Whether `text` spells `name`, unit for byte (the names are ASCII).
 inline bool IsName(std::u16string_view text, std::string_view name) {
-  return std::ranges::equal(text, name, [](char16_t unit, char byte) { return unit == static_cast<unsigned char>(byte); });
+  return std::ranges::equal(text, name,
+                            [](char16_t unit, char byte) { return unit == static_cast<unsigned char>(byte); });
 }
 
 }  // namespace arborix_internal
