@@ -53,7 +53,8 @@ TEST(PropListTags, AFileSpelledWithThemLoadsEveryKind) {
   const std::string list =
       Element(kList, Pair("a", Element(kString, "bytes")) + Pair("b", Element(kUnicodeString, "text")) +
                          Pair("c", "<" + std::string(kTrue) + "/>") + Pair("d", "<" + std::string(kFalse) + "/>") +
-                         Pair("e", Int(kUnsigned, kBits16, "65535")) + Pair("f", Int(kUnsigned, kBits32, "4294967295")) +
+                         Pair("e", Int(kUnsigned, kBits16, "65535")) +
+                         Pair("f", Int(kUnsigned, kBits32, "4294967295")) +
                          Pair("g", Int(kSigned, kBits32, "-2147483648")) +
                          Pair("h", Element(kArray, Int(kSigned, kBits32, "1") + Int(kSigned, kBits32, "2"))) +
                          Pair("s", subList));

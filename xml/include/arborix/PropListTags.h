@@ -16,9 +16,11 @@
 /// </prop.map>
 /// @endcode
 ///
-/// where a value is one of `<string>`, `<ustring>`, `<true/>`, `<false/>`,
-/// `<int type='unsigned' size='16'>` (also `size='32'`, and `type='signed'`
-/// with `size='32'`), an `<array>` of those, or a nested `<prop.list>`.
+/// where a value is a `string`, `ustring`, `int`, `array` or nested
+/// `prop.list` element with its content, or an empty `true` or `false`
+/// element. An `int` element says its kind in its two attributes:
+/// `type='unsigned' size='16'`, `type='unsigned' size='32'` or
+/// `type='signed' size='32'`.
 /// Each text is null-terminated.
 #pragma once
 
