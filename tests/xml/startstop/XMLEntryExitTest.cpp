@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "../parser_client/ParserTestSupport.h"
 #include "KOR.h"
+#include "ParserTestSupport.h"
 #include "QURParser.h"
 #include "arborix/XMLEntryExit.h"
 #include "arborix/client/CKORError.h"
