@@ -39,9 +39,15 @@ struct Spelling {
 };
 // No two of these names share their first unit.
 constexpr Spelling kSpellings[] = {
-    {PropListTags::kList, Tag::PropList},      {PropListTags::kKey, Tag::Key},   {PropListTags::kArray, Tag::Array},
-    {PropListTags::kString, Tag::String},      {PropListTags::kUnicodeString, Tag::UString},
-    {PropListTags::kTrue, Tag::True},          {PropListTags::kFalse, Tag::False}, {PropListTags::kInt, Tag::Int}};
+    {PropListTags::kList, Tag::PropList},
+    {PropListTags::kKey, Tag::Key},
+    {PropListTags::kArray, Tag::Array},
+    {PropListTags::kString, Tag::String},
+    {PropListTags::kUnicodeString, Tag::UString},
+    {PropListTags::kTrue, Tag::True},
+    {PropListTags::kFalse, Tag::False},
+    {PropListTags::kInt, Tag::Int},
+};
 
 // The tag an element name stands for: its first unit tells which name to
 // compare with. The name is read into `scratch`, converted once.
