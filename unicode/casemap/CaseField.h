@@ -3,11 +3,11 @@
 
 #include <cstddef>
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 
 // In the order of the fields of CaseRecord.
 enum class CaseField { Lower, Upper, Fold };
 
 inline constexpr std::size_t kCaseFieldCount = 3;
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

@@ -2,8 +2,8 @@
 
 #include "MapCase.h"
 
-using glyphwerk::casemap::CaseField;
-using glyphwerk::casemap::MapCase;
+using glyphwerk_internal::CaseField;
+using glyphwerk_internal::MapCase;
 
 UTF16String LowerCase(const UTF16String& s) { return MapCase(s, CaseField::Lower); }
 UTF16String UpperCase(const UTF16String& s) { return MapCase(s, CaseField::Upper); }

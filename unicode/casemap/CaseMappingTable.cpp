@@ -4,7 +4,7 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 namespace {
 
 Latin1CaseRule::Lanes Repeated(char16_t unit) {
@@ -87,4 +87,4 @@ CaseFieldMap CaseMappingTable::Field(CaseField field) const {
   return CaseFieldMap(pageOffsets_.data(), entries_[index].data(), replacements_.data(), latin1Rules_[index]);
 }
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

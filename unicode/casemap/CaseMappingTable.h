@@ -19,7 +19,7 @@
 #include "CaseField.h"
 #include "CaseRecord.h"
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 
 // A field's mapping of U+0000-U+00FF in a form that MapCase can apply to
 // eight units at once, when `holds`: each unit inside one of the runs gains
@@ -106,4 +106,4 @@ class CaseMappingTable {
   std::array<Latin1CaseRule, kCaseFieldCount> latin1Rules_{};
 };
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

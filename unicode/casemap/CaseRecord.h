@@ -5,7 +5,7 @@
 #include "CaseField.h"
 #include "UTF16String.h"
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 
 struct CaseRecord {
   UTF16String lower;
@@ -22,4 +22,4 @@ struct CaseRecord {
   }
 };
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

@@ -5,7 +5,7 @@
 // One row per key: key, lower, upper, fold; unused trailing units are zero.
 #include "CaseTableRows.h"
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 
 const CaseTableRow kCaseTableRows[kCaseTableRowCount] = {
     {0x0041, {0x0061}, {0x0041}, {0x0061}},
@@ -1456,4 +1456,4 @@ const CaseTableRow kCaseTableRows[kCaseTableRowCount] = {
     {0xFF5A, {0xFF5A}, {0xFF3A}, {0xFF5A}},
 };
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 
 inline constexpr std::size_t kCaseTableRowCount = 1446;
 inline constexpr std::size_t kMaxCaseMappingUnits = 3;
@@ -20,4 +20,4 @@ struct CaseTableRow {
 
 extern const CaseTableRow kCaseTableRows[kCaseTableRowCount];
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

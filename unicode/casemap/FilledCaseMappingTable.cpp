@@ -6,7 +6,7 @@
 
 #include "CaseTableRows.h"
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 namespace {
 
 std::atomic<bool> tableFilled{false};
@@ -35,4 +35,4 @@ const CaseMappingTable& FilledCaseMappingTable() {
 
 bool CaseMappingTableIsFilled() { return tableFilled.load(std::memory_order_acquire); }
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

@@ -4,7 +4,7 @@
 
 #include "CaseMappingTable.h"
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 
 // Fills the table on the first call and returns it; later calls only read it.
 // The fill is safe against concurrent first calls. If it throws (an allocation
@@ -15,4 +15,4 @@ const CaseMappingTable& FilledCaseMappingTable();
 // itself never needs to know.
 bool CaseMappingTableIsFilled();
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

@@ -9,7 +9,7 @@
 
 #include "FilledCaseMappingTable.h"
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 namespace {
 
 // Writes `replacement` at `written`, first growing `result` when it would not
@@ -106,4 +106,4 @@ UTF16String MapCase(const UTF16String& source, CaseField field) {
   return result;
 }
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

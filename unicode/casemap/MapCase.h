@@ -4,7 +4,7 @@
 #include "CaseField.h"
 #include "UTF16String.h"
 
-namespace glyphwerk::casemap {
+namespace glyphwerk_internal {
 
 // Replaces every code unit of `source` by its `field` replacement from the
 // process-wide table (filling it on first use); units that are no key, every
@@ -12,4 +12,4 @@ namespace glyphwerk::casemap {
 // context or locale. An empty source returns at once and fills nothing.
 UTF16String MapCase(const UTF16String& source, CaseField field);
 
-}  // namespace glyphwerk::casemap
+}  // namespace glyphwerk_internal

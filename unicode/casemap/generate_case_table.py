@@ -202,13 +202,13 @@ def render(rows, special_casing_version):
         "// One row per key: key, lower, upper, fold; unused trailing units are zero.",
         '#include "CaseTableRows.h"',
         "",
-        "namespace glyphwerk::casemap {",
+        "namespace glyphwerk_internal {",
         "",
         "const CaseTableRow kCaseTableRows[kCaseTableRowCount] = {",
     ]
     for key, lower, upper, fold in rows:
         lines.append(f"    {{0x{key:04X}, {format_units(lower)}, {format_units(upper)}, {format_units(fold)}}},")
-    lines += ["};", "", "}  // namespace glyphwerk::casemap", ""]
+    lines += ["};", "", "}  // namespace glyphwerk_internal", ""]
     return "\n".join(lines)
 
 

@@ -5,7 +5,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "NodeMemory.h"
+#include "nodememory/NodeMemory.h"
 
 namespace arborix_internal {
 namespace {

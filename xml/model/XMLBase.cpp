@@ -1,6 +1,6 @@
 #include "arborix/XMLBase.h"
 
-#include "NodeMemory.h"
+#include "nodememory/NodeMemory.h"
 
 XMLBase::XMLBase(XMLBase* parent) : parent_(parent), lockCount_(0) {}
 

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "model/ElementTree.h"
+
 XMLDocument::XMLDocument(const UTF16String& name)
     : XMLElementNode(nullptr, name),
       xmlDecl_(u"<?xml version='1.0'?>"),
@@ -26,7 +28,7 @@ XMLBase* XMLDocument::Clone(bool deep) const {
   copy->docTypeDecl_ = docTypeDecl_;
   copy->xmlDecl_ = xmlDecl_;
   if (deep) {
-    copy->CloneChildrenOf(*this);
+    arborix_internal::CloneChildren(*this, *copy);
   }
   return copy.release();
 }
@@ -52,10 +54,10 @@ XMLParseStatus XMLDocument::GetParseStatus() { return parseStatus_; }
 void XMLDocument::SetParseStatus(XMLParseStatus status) { parseStatus_ = status; }
 
 void XMLDocument::Release() {
-  if (HasLockedDescendant()) {
+  if (arborix_internal::HasLockedDescendant(*this)) {
     return;
   }
   // An element that still listed the document would destroy it a second time.
-  Unlist(this);
+  arborix_internal::Unlist(*this);
   delete this;
 }

@@ -1,4 +1,4 @@
-#include "arborix/CKORError.h"
+#include "arborix/client/CKORError.h"
 
 #include "BrokerCalls.h"
 

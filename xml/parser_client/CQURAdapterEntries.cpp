@@ -5,10 +5,10 @@
 #include "BrokerCalls.h"
 #include "ClientLayer.h"
 #include "ErrorConversion.h"
-#include "arborix/HQURBinInputStreamBase.h"
-#include "arborix/HQURContentHandlerBase.h"
-#include "arborix/HQURErrorHandlerBase.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURContentHandlerBase.h"
+#include "arborix/client/HQURErrorHandlerBase.h"
+#include "arborix/client/ZEVException.h"
 
 using namespace arborix_internal;
 

@@ -1,10 +1,10 @@
-#include "arborix/CQURAttributes.h"
+#include "arborix/client/CQURAttributes.h"
 
 #include "BrokerCalls.h"
 #include "ErrorConversion.h"
 #include "HolderCalls.h"
 #include "ObjectHelpers.h"
-#include "arborix/CQURString.h"
+#include "arborix/client/CQURString.h"
 
 using namespace arborix_internal;
 using AttributesMethods = _t_ZQURAttributesInterface;

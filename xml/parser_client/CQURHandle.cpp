@@ -1,9 +1,9 @@
-#include "arborix/CQURHandle.h"
+#include "arborix/client/CQURHandle.h"
 
 #include <utility>
 
 #include "BrokerCalls.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/ZEVException.h"
 
 using namespace arborix_internal;
 

@@ -1,4 +1,4 @@
-#include "arborix/CQURLocator.h"
+#include "arborix/client/CQURLocator.h"
 
 #include "HolderCalls.h"
 #include "ObjectHelpers.h"

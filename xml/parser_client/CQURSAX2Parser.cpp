@@ -1,4 +1,4 @@
-#include "arborix/CQURSAX2Parser.h"
+#include "arborix/client/CQURSAX2Parser.h"
 
 #include <optional>
 
@@ -8,11 +8,11 @@
 #include "HolderCalls.h"
 #include "ObjectHelpers.h"
 #include "ParserTurn.h"
-#include "arborix/CQURString.h"
-#include "arborix/HQURBinInputStreamBase.h"
-#include "arborix/HQURContentHandlerBase.h"
-#include "arborix/HQURErrorHandlerBase.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/CQURString.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURContentHandlerBase.h"
+#include "arborix/client/HQURErrorHandlerBase.h"
+#include "arborix/client/ZEVException.h"
 
 using namespace arborix_internal;
 using ParserMethods = _t_ZQURSAX2ParserInterface;

@@ -1,4 +1,4 @@
-#include "arborix/CQURString.h"
+#include "arborix/client/CQURString.h"
 
 #include <utility>
 #include <vector>

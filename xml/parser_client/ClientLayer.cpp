@@ -5,7 +5,7 @@
 #include "BrokerCalls.h"
 #include "LazyTerminate.h"
 #include "QURParser.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/ZEVException.h"
 
 namespace arborix_internal {
 namespace {

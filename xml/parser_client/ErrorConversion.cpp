@@ -4,8 +4,8 @@
 #include <exception>
 
 #include "BrokerCalls.h"
-#include "arborix/CKORError.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/CKORError.h"
+#include "arborix/client/ZEVException.h"
 
 namespace arborix_internal {
 

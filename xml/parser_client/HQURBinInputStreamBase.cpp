@@ -1,4 +1,4 @@
-#include "arborix/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
 
 ZQURBinInputStreamPrototype::~ZQURBinInputStreamPrototype() = default;
 HQURBinInputStreamBase::~HQURBinInputStreamBase() = default;

@@ -1,4 +1,4 @@
-#include "arborix/HQURContentHandlerBase.h"
+#include "arborix/client/HQURContentHandlerBase.h"
 
 ZQURContentHandlerPrototype::~ZQURContentHandlerPrototype() = default;
 HQURContentHandlerBase::~HQURContentHandlerBase() = default;

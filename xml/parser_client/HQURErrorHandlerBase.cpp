@@ -1,4 +1,4 @@
-#include "arborix/HQURErrorHandlerBase.h"
+#include "arborix/client/HQURErrorHandlerBase.h"
 
 #include "KOR.h"
 

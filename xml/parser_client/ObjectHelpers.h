@@ -12,8 +12,8 @@
 #include "LazyTerminate.h"
 #include "QURParser.h"
 #include "TKORVTab.h"
-#include "arborix/QURHandles.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/QURHandles.h"
+#include "arborix/client/ZEVException.h"
 
 namespace arborix_internal {
 

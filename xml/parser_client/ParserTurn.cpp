@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "arborix/ZEVException.h"
+#include "arborix/client/ZEVException.h"
 
 namespace arborix_internal {
 namespace {

@@ -1,3 +1,3 @@
-#include "arborix/ZEVException.h"
+#include "arborix/client/ZEVException.h"
 
 const char* ZEVException::what() const noexcept { return message_; }

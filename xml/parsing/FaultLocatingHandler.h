@@ -5,8 +5,8 @@
 
 #include <utility>
 
-#include "arborix/CQURLocator.h"
 #include "arborix/XMLFaultRecorder.h"
+#include "arborix/client/CQURLocator.h"
 
 namespace arborix_internal {
 

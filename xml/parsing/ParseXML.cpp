@@ -4,12 +4,12 @@
 #include <string>
 #include <utility>
 
-#include "arborix/CQURSAX2Parser.h"
 #include "arborix/FileBasedQURInputStream.h"
 #include "arborix/UnicodeStringBasedQURInputStream.h"
 #include "arborix/XMLContentHandler.h"
 #include "arborix/XMLErrorHandler.h"
 #include "arborix/XMLFaultRecorder.h"
+#include "arborix/client/CQURSAX2Parser.h"
 #include "parser_client/ParserTurn.h"
 #include "parsing/FaultLocatingHandler.h"
 #include "parsing/FaultOfParse.h"

@@ -6,6 +6,7 @@
 
 #include "arborix/XMLAttributeObj.h"
 #include "arborix/XMLTextNode.h"
+#include "model/ElementTree.h"
 
 using arborix_internal::NodeText;
 
@@ -43,7 +44,7 @@ void XMLContentHandler::startElement(CQURString&, CQURString& localName, CQURStr
     // A new node, listed nowhere and childless, needs none of InsertChild's
     // checks: it is appended as it is.
     auto* element = new XMLElementNode(std::move(name));
-    current_->AdoptChild(element);
+    arborix_internal::AdoptChild(*current_, element);
     current_ = element;
   } else {
     // A second root: the parser reports it as a fault, so nothing is kept.
@@ -79,7 +80,7 @@ void XMLContentHandler::ignorableWhitespace(CQURString& text) {
 // Text outside the root element has no element to go to and is dropped.
 void XMLContentHandler::AppendText(CQURString& text) {
   if (current_ == nullptr) return;
-  current_->AdoptChild(new XMLTextNode(NodeTextOf(text)));
+  arborix_internal::AdoptChild(*current_, new XMLTextNode(NodeTextOf(text)));
 }
 
 bool XMLContentHandler::IsComplete() const { return complete_; }

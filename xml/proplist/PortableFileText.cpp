@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/utf/Utf8Sequence.h"
+#include "proplist/PropListMarkup.h"
 
 namespace arborix_internal {
 namespace {
@@ -62,10 +63,11 @@ std::string Printable(std::string_view escaped) {
 // The keys leading to the entry whose text holds `offset`: the keys of the
 // sub-lists open there, then the entry's own key.
 std::string KeyPathAt(std::string_view text, std::size_t offset) {
-  static constexpr std::string_view kKeyStart = "<key>";
-  static constexpr std::string_view kKeyEnd = "</key>";
-  static constexpr std::string_view kListStart = "<prop.list>";
-  static constexpr std::string_view kListEnd = "</prop.list>";
+  std::string keyStartTag, keyEndTag, listStartTag, listEndTag;
+  AppendStartTag(keyStartTag, PropListTags::kKey);
+  AppendEndTag(keyEndTag, PropListTags::kKey);
+  AppendStartTag(listStartTag, PropListTags::kList);
+  AppendEndTag(listEndTag, PropListTags::kList);
   std::vector<std::string_view> listKeys;  // one per open list below the top one
   std::size_t openLists = 0;
   std::string_view lastKey;
@@ -74,16 +76,16 @@ std::string KeyPathAt(std::string_view text, std::size_t offset) {
     const std::size_t tag = text.find('<', at);
     if (tag == std::string_view::npos || tag >= offset) break;
     const std::string_view rest = text.substr(tag);
-    if (rest.starts_with(kKeyStart)) {
-      const std::size_t keyStart = tag + kKeyStart.size();
-      const std::size_t keyEnd = text.find(kKeyEnd, keyStart);
+    if (rest.starts_with(keyStartTag)) {
+      const std::size_t keyStart = tag + keyStartTag.size();
+      const std::size_t keyEnd = text.find(keyEndTag, keyStart);
       lastKey = text.substr(keyStart, keyEnd - keyStart);
       at = keyStart;
       continue;
     }
-    if (rest.starts_with(kListStart)) {
+    if (rest.starts_with(listStartTag)) {
       if (openLists++ > 0) listKeys.push_back(lastKey);
-    } else if (rest.starts_with(kListEnd)) {
+    } else if (rest.starts_with(listEndTag)) {
       if (openLists-- > 1) listKeys.pop_back();
     }
     at = tag + 1;

@@ -5,10 +5,19 @@
 #include <vector>
 
 #include "arborix/UTFConversion.h"
-#include "model/NodeMemory.h"
+#include "nodememory/NodeMemory.h"
 #include "proplist/DoubleText.h"
+#include "proplist/PropListMarkup.h"
 #include "proplist/PropNodes.h"
 #include "text/ReservedCharacterEscaping.h"
+
+using arborix_internal::BoolPropNode;
+using arborix_internal::PropListArrayNode;
+using arborix_internal::PropListNode;
+using arborix_internal::PropNodeBase;
+using arborix_internal::SimpleTypeArrayNode;
+using arborix_internal::StringPropNode;
+using arborix_internal::UnicodeStringPropNode;
 
 namespace {
 
@@ -276,31 +285,32 @@ void PropList::AppendXML(std::string& out) const {
     const PropList* list;
     Entries::const_iterator next;
   };
-  out += "<prop.list>\n";
+  arborix_internal::AppendStartLine(out, PropListTags::kList);
   std::vector<OpenList> open{{this, entries_.begin()}};
   while (!open.empty()) {
     OpenList& innermost = open.back();
     if (innermost.next == innermost.list->entries_.end()) {
-      out += "</prop.list>\n";
+      arborix_internal::AppendEndLine(out, PropListTags::kList);
       open.pop_back();
       if (!open.empty()) {
-        out += "</prop.pair>\n";
+        arborix_internal::AppendEndLine(out, PropListTags::kPair);
       }
       continue;
     }
     const auto& [key, node] = *innermost.next++;
-    out += "<prop.pair>\n<key>";
+    arborix_internal::AppendStartLine(out, PropListTags::kPair);
+    arborix_internal::AppendStartTag(out, PropListTags::kKey);
     arborix_internal::AppendEscaped(UTF16to8(key), out);
-    out += "</key>\n";
+    arborix_internal::AppendEndLine(out, PropListTags::kKey);
     const PropNodeBase& value = *node;
     if (typeid(value) == typeid(PropListNode)) {
       const PropList& subList = static_cast<const PropListNode&>(value).list;
-      out += "<prop.list>\n";
+      arborix_internal::AppendStartLine(out, PropListTags::kList);
       open.push_back({&subList, subList.entries_.begin()});
       continue;
     }
     value.AppendXML(out);
-    out += "</prop.pair>\n";
+    arborix_internal::AppendEndLine(out, PropListTags::kPair);
   }
 }
 

@@ -3,14 +3,15 @@
 #include <string_view>
 #include <utility>
 
-#include "arborix/CQURSAX2Parser.h"
 #include "arborix/FileBasedQURInputStream.h"
 #include "arborix/PropListUtils.h"
 #include "arborix/XMLFaultRecorder.h"
+#include "arborix/client/CQURSAX2Parser.h"
 #include "parser_client/ParserTurn.h"
 #include "parsing/FaultLocatingHandler.h"
 #include "parsing/FaultOfParse.h"
 #include "proplist/PortableFileText.h"
+#include "proplist/PropListMarkup.h"
 #include "proplist/PropListXMLHandler.h"
 
 using arborix_internal::FaultLocatingHandler;
@@ -22,8 +23,6 @@ namespace {
 constexpr std::uint32_t kBufferSize = 32768;
 constexpr std::uint32_t kMinimumWrite = 4096;
 constexpr std::string_view kHeader = "<?xml version='1.0' encoding='UTF-8'?>\n";
-constexpr std::string_view kMapStart = "<prop.map>\n";
-constexpr std::string_view kMapEnd = "</prop.map>\n";
 
 // Passes writes on to the file and remembers a failure, which the buffered
 // stream can only signal by marking its sink failed while it is destroyed.
@@ -130,14 +129,17 @@ void SavePropList(const File& file, const PropList& list) {
   // Checked before the file is opened: a list that cannot be saved faithfully
   // leaves the previous file in place.
   const std::string body = PortableFileText(text);
+  std::string mapStart, mapEnd;
+  arborix_internal::AppendStartLine(mapStart, PropListTags::kMap);
+  arborix_internal::AppendEndLine(mapEnd, PropListTags::kMap);
   OPlatformByteStream platform(file);
   FailureNotingSink sink(platform);
   {
     OBufferedByteStream buffered(sink, kBufferSize, kMinimumWrite);
     WriteBlock(buffered, kHeader);
-    WriteBlock(buffered, kMapStart);
+    WriteBlock(buffered, mapStart);
     WriteBlock(buffered, body);
-    WriteBlock(buffered, kMapEnd);
+    WriteBlock(buffered, mapEnd);
   }
   if (sink.Failed()) {
     throw FileError("cannot write '" + file.GetPath().string() + "': the last bytes could not be written",

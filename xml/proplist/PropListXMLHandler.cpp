@@ -7,6 +7,7 @@
 
 #include "arborix/UTFConversion.h"
 #include "proplist/IntegerText.h"
+#include "proplist/PropListMarkup.h"
 
 namespace arborix_internal {
 namespace {
@@ -27,19 +28,26 @@ std::uint16_t ExtractUnsigned16(const UTF16String& text) {
   return static_cast<std::uint16_t>(ExtractUnsigned32(text) & 0xFFFFu);
 }
 
-bool IsTrueText(const UTF16String& text) { return text == u"true"; }
+bool IsTrueText(const UTF16String& text) { return IsName(text, PropListTags::kTrue); }
 
 // The elements a property-list file is made of; any other name is Other.
 enum class Tag { Other, PropList, Key, Array, String, UString, True, False, Int };
 
 struct Spelling {
-  std::u16string_view name;
+  std::string_view name;
   Tag tag;
 };
 // No two of these names share their first unit.
-constexpr Spelling kSpellings[] = {{u"prop.list", Tag::PropList}, {u"key", Tag::Key},         {u"array", Tag::Array},
-                                   {u"string", Tag::String},      {u"ustring", Tag::UString}, {u"true", Tag::True},
-                                   {u"false", Tag::False},        {u"int", Tag::Int}};
+constexpr Spelling kSpellings[] = {
+    {PropListTags::kList, Tag::PropList},
+    {PropListTags::kKey, Tag::Key},
+    {PropListTags::kArray, Tag::Array},
+    {PropListTags::kString, Tag::String},
+    {PropListTags::kUnicodeString, Tag::UString},
+    {PropListTags::kTrue, Tag::True},
+    {PropListTags::kFalse, Tag::False},
+    {PropListTags::kInt, Tag::Int},
+};
 
 // The tag an element name stands for: its first unit tells which name to
 // compare with. The name is read into `scratch`, converted once.
@@ -47,7 +55,9 @@ Tag TagOf(CQURString& name, UTF16String& scratch) {
   name.GetText(scratch);
   if (scratch.empty()) return Tag::Other;
   for (const Spelling& spelling : kSpellings) {
-    if (spelling.name[0] == scratch[0]) return scratch == spelling.name ? spelling.tag : Tag::Other;
+    if (static_cast<unsigned char>(spelling.name[0]) == scratch[0]) {
+      return IsName(scratch, spelling.name) ? spelling.tag : Tag::Other;
+    }
   }
   return Tag::Other;
 }
@@ -153,17 +163,17 @@ void PropListXMLHandler::CloseList() {
   current_ = openLists_.empty() ? nullptr : openLists_.front();
 }
 
-// Only the width decides for 16 bits; otherwise "signed" names the signed
-// kind and any other type the unsigned one.
+// Only the width decides for 16 bits; otherwise the signed type names the
+// signed kind and any other type the unsigned one.
 void PropListXMLHandler::StartInteger(CQURAttributes& attributes) {
   if (typeName_.Handle() == nullptr) {
-    typeName_ = CQURString::FromUTF8("type");
-    sizeName_ = CQURString::FromUTF8("size");
+    typeName_ = CQURString::FromUTF8(PropListTags::kIntType.data());
+    sizeName_ = CQURString::FromUTF8(PropListTags::kIntSize.data());
   }
   if (!attributes.getValue(typeName_, typeText_) || !attributes.getValue(sizeName_, sizeText_)) return;
-  if (sizeText_ == u"16") {
+  if (IsName(sizeText_, PropListTags::kBits16)) {
     StartValue(ValueKind::Unsigned16);
-  } else if (typeText_ == u"signed") {
+  } else if (IsName(typeText_, PropListTags::kSigned)) {
     StartValue(ValueKind::Signed32);
   } else {
     StartValue(ValueKind::Unsigned32);
@@ -177,10 +187,10 @@ void PropListXMLHandler::EndValue() {
     UTF16String& text = elementTexts_.back();
     switch (valueKind_) {
       case ValueKind::True:
-        text.assign(u"true");
+        text.assign(PropListTags::kTrue.begin(), PropListTags::kTrue.end());
         break;
       case ValueKind::False:
-        text.assign(u"false");
+        text.assign(PropListTags::kFalse.begin(), PropListTags::kFalse.end());
         break;
       default:
         // Swapped, not moved: the value text keeps a buffer for the next element.

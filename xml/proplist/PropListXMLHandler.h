@@ -13,8 +13,8 @@
 #include <tuple>
 
 #include "UTF16String.h"
-#include "arborix/HQURContentHandlerBase.h"
 #include "arborix/PropList.h"
+#include "arborix/client/HQURContentHandlerBase.h"
 
 namespace arborix_internal {
 

@@ -2,20 +2,25 @@
 
 #include <charconv>
 
+#include "proplist/PropListMarkup.h"
 #include "text/ReservedCharacterEscaping.h"
 #include "text/UTF16ViewTo8.h"
 
+namespace arborix_internal {
 namespace {
 
 template <typename Integer>
-constexpr std::string_view IntStartTag() {
+const std::string& IntStartTagOf() {
   if constexpr (std::is_same_v<Integer, std::uint16_t>) {
-    return "<int type='unsigned' size='16'>";
+    static const std::string tag = IntStartTag(PropListTags::kUnsigned, PropListTags::kBits16);
+    return tag;
   } else if constexpr (std::is_same_v<Integer, std::uint32_t>) {
-    return "<int type='unsigned' size='32'>";
+    static const std::string tag = IntStartTag(PropListTags::kUnsigned, PropListTags::kBits32);
+    return tag;
   } else {
     static_assert(std::is_same_v<Integer, std::int32_t>);
-    return "<int type='signed' size='32'>";
+    static const std::string tag = IntStartTag(PropListTags::kSigned, PropListTags::kBits32);
+    return tag;
   }
 }
 
@@ -23,33 +28,35 @@ constexpr std::string_view IntStartTag() {
 
 PropNodeBase::~PropNodeBase() = default;
 
-void* PropNodeBase::operator new(std::size_t size) { return arborix_internal::AllocateNodeMemory(size); }
-void PropNodeBase::operator delete(void* node, std::size_t size) noexcept { arborix_internal::FreeNodeMemory(node, size); }
+void* PropNodeBase::operator new(std::size_t size) { return AllocateNodeMemory(size); }
+void PropNodeBase::operator delete(void* node, std::size_t size) noexcept { FreeNodeMemory(node, size); }
 
 void PropNodeBase::AppendXML(std::string&) const {}
 
 void StringPropNode::AppendXML(std::string& out) const {
-  out += "<string>";
-  arborix_internal::AppendEscaped(value, out);
-  out += "</string>\n";
+  AppendStartTag(out, PropListTags::kString);
+  AppendEscaped(value, out);
+  AppendEndLine(out, PropListTags::kString);
 }
 
 void UnicodeStringPropNode::AppendXML(std::string& out) const {
-  out += "<ustring>";
-  arborix_internal::AppendEscaped(arborix_internal::UTF16ViewTo8(value), out);
-  out += "</ustring>\n";
+  AppendStartTag(out, PropListTags::kUnicodeString);
+  AppendEscaped(UTF16ViewTo8(value), out);
+  AppendEndLine(out, PropListTags::kUnicodeString);
 }
 
-void BoolPropNode::AppendXML(std::string& out) const { out += value ? "<true/>\n" : "<false/>\n"; }
+void BoolPropNode::AppendXML(std::string& out) const {
+  AppendEmptyLine(out, value ? PropListTags::kTrue : PropListTags::kFalse);
+}
 
 template <typename Integer>
 void SimpleTypeArrayNode<Integer>::AppendXML(std::string& out) const {
   // Plain decimal whatever the global locale: no grouping, "-" for negatives.
   char digits[16];
   const auto written = std::to_chars(digits, digits + sizeof digits, value);
-  out += IntStartTag<Integer>();
+  out += IntStartTagOf<Integer>();
   out.append(digits, written.ptr);
-  out += "</int>\n";
+  AppendEndLine(out, PropListTags::kInt);
 }
 
 template class SimpleTypeArrayNode<std::uint16_t>;
@@ -64,11 +71,11 @@ void PropListNode::AppendXML(std::string& out) const { list.AppendXML(out); }
 
 template <typename ElementPointer>
 void PropListArrayNode<ElementPointer>::AppendXML(std::string& out) const {
-  out += "<array>";
+  AppendStartTag(out, PropListTags::kArray);
   for (const auto& element : elements) {
     element.AppendXML(out);
   }
-  out += "</array>\n";
+  AppendEndLine(out, PropListTags::kArray);
 }
 
 template class PropListArrayNode<StringPropNode*>;
@@ -77,3 +84,5 @@ template class PropListArrayNode<BoolPropNode*>;
 template class PropListArrayNode<SimpleTypeArrayNode<std::uint16_t>*>;
 template class PropListArrayNode<SimpleTypeArrayNode<std::uint32_t>*>;
 template class PropListArrayNode<SimpleTypeArrayNode<std::int32_t>*>;
+
+}  // namespace arborix_internal

@@ -15,7 +15,9 @@
 
 #include "UTF16String.h"
 #include "arborix/PropList.h"
-#include "model/NodeMemory.h"
+#include "nodememory/NodeMemory.h"
+
+namespace arborix_internal {
 
 class PropNodeBase {
  public:
@@ -35,7 +37,7 @@ class StringPropNode final : public PropNodeBase {
  public:
   using Value = std::string;  // what the list's interface reads and writes
   void AppendXML(std::string& out) const override;
-  std::pmr::string value{arborix_internal::NodeMemoryResource()};
+  std::pmr::string value{NodeMemoryResource()};
 };
 
 // <ustring>text</ustring>, the text converted to UTF-8 and escaped. Doubles
@@ -44,7 +46,7 @@ class UnicodeStringPropNode final : public PropNodeBase {
  public:
   using Value = UTF16String;
   void AppendXML(std::string& out) const override;
-  std::pmr::u16string value{arborix_internal::NodeMemoryResource()};
+  std::pmr::u16string value{NodeMemoryResource()};
 };
 
 // <true/> or <false/>.
@@ -88,7 +90,7 @@ class PropListArrayNode final : public PropNodeBase {
   using Element = std::remove_pointer_t<ElementPointer>;
   using Value = std::list<typename Element::Value>;
   void AppendXML(std::string& out) const override;
-  std::pmr::list<Element> elements{arborix_internal::NodeMemoryResource()};
+  std::pmr::list<Element> elements{NodeMemoryResource()};
 };
 
 extern template class PropListArrayNode<StringPropNode*>;
@@ -97,3 +99,5 @@ extern template class PropListArrayNode<BoolPropNode*>;
 extern template class PropListArrayNode<SimpleTypeArrayNode<std::uint16_t>*>;
 extern template class PropListArrayNode<SimpleTypeArrayNode<std::uint32_t>*>;
 extern template class PropListArrayNode<SimpleTypeArrayNode<std::int32_t>*>;
+
+}  // namespace arborix_internal

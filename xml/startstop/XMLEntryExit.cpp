@@ -1,7 +1,7 @@
 #include "arborix/XMLEntryExit.h"
 
-#include "ClientLayer.h"
-#include "ComponentBootstrap.h"
+#include "parser_client/ClientLayer.h"
+#include "startstop/ComponentBootstrap.h"
 
 namespace {
 

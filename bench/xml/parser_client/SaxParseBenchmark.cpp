@@ -9,10 +9,10 @@
 #include <cstring>
 #include <string>
 
-#include "arborix/CQURSAX2Parser.h"
-#include "arborix/HQURBinInputStreamBase.h"
-#include "arborix/HQURContentHandlerBase.h"
 #include "arborix/XMLEntryExit.h"
+#include "arborix/client/CQURSAX2Parser.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURContentHandlerBase.h"
 
 namespace {
 

@@ -28,13 +28,13 @@
 #include <cstring>
 #include <string>
 
-#include "arborix/CKORError.h"
-#include "arborix/CQURSAX2Parser.h"
-#include "arborix/HQURBinInputStreamBase.h"
-#include "arborix/HQURContentHandlerBase.h"
-#include "arborix/HQURErrorHandlerBase.h"
 #include "arborix/UTFConversion.h"
 #include "arborix/XMLEntryExit.h"
+#include "arborix/client/CKORError.h"
+#include "arborix/client/CQURSAX2Parser.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURContentHandlerBase.h"
+#include "arborix/client/HQURErrorHandlerBase.h"
 
 namespace {
 

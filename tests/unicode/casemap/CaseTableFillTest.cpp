@@ -35,7 +35,7 @@ void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 
-using glyphwerk::casemap::CaseMappingTableIsFilled;
+using glyphwerk_internal::CaseMappingTableIsFilled;
 
 TEST(CaseTableFill, HappensAtTheFirstLookupAndIsRedoneWholeAfterAnInterruption) {
   ASSERT_FALSE(CaseMappingTableIsFilled()) << "nothing may map case before this test";

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "KOR.h"
-#include "arborix/CQURString.h"
 #include "arborix/XMLEntryExit.h"
+#include "arborix/client/CQURString.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "ParserTestSupport.h"
-#include "arborix/CKORError.h"
 #include "arborix/XMLEntryExit.h"
+#include "arborix/client/CKORError.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "ParserTestSupport.h"
-#include "arborix/CKORError.h"
-#include "arborix/CQURString.h"
 #include "arborix/XMLEntryExit.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/CKORError.h"
+#include "arborix/client/CQURString.h"
+#include "arborix/client/ZEVException.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "arborix/ParseXML.h"
 #include "arborix/PropListUtils.h"
 #include "arborix/XMLEntryExit.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/ZEVException.h"
 
 namespace {
 

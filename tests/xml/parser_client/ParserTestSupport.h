@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "arborix/CQURSAX2Parser.h"
-#include "arborix/HQURBinInputStreamBase.h"
-#include "arborix/HQURContentHandlerBase.h"
-#include "arborix/HQURErrorHandlerBase.h"
+#include "arborix/client/CQURSAX2Parser.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURContentHandlerBase.h"
+#include "arborix/client/HQURErrorHandlerBase.h"
 
 namespace parser_test {
 

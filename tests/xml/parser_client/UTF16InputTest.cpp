@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "ParserTestSupport.h"
-#include "arborix/CKORError.h"
 #include "arborix/UTFConversion.h"
 #include "arborix/XMLEntryExit.h"
+#include "arborix/client/CKORError.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "TreeText.h"
-#include "arborix/CQURSAX2Parser.h"
 #include "arborix/UnicodeStringBasedQURInputStream.h"
 #include "arborix/XMLContentHandler.h"
 #include "arborix/XMLEntryExit.h"
+#include "arborix/client/CQURSAX2Parser.h"
 
 using parsing_test::Outline;
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "arborix/CQURSAX2Parser.h"
-#include "arborix/HQURContentHandlerBase.h"
 #include "arborix/UnicodeStringBasedQURInputStream.h"
 #include "arborix/XMLEntryExit.h"
 #include "arborix/XMLErrorHandler.h"
+#include "arborix/client/CQURSAX2Parser.h"
+#include "arborix/client/HQURContentHandlerBase.h"
 
 namespace {
 

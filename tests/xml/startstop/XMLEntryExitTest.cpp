@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "../parser_client/ParserTestSupport.h"
 #include "KOR.h"
+#include "ParserTestSupport.h"
 #include "QURParser.h"
-#include "arborix/CKORError.h"
 #include "arborix/XMLEntryExit.h"
-#include "arborix/ZEVException.h"
+#include "arborix/client/CKORError.h"
+#include "arborix/client/ZEVException.h"
 
 namespace {
 

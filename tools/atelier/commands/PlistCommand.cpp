@@ -31,8 +31,6 @@ namespace {
 // ---------------------------------------------------------------------------
 // Reading the file
 
-constexpr std::u16string_view kPropListRoot = u"prop.map";
-
 // Loads `file`, named `path` in messages, into `list`. Refuses a file that is
 // not well-formed XML, or whose root element is not a property list's:
 // loading it would give an empty or unrelated list, and saving would
@@ -45,9 +43,10 @@ void Load(const std::string& path, File& file, PropList& list, const std::string
     throw CommandFailure{DescribeParseFailure(path, report.fault) + "; not a readable property list" + consequence,
                          kExitWorkFailed};
   }
-  if (report.rootElement != kPropListRoot) {
-    throw CommandFailure{path + ": the root element is <" + ToUTF8(report.rootElement) + ">, not <" +
-                             ToUTF8(kPropListRoot) + ">; not a property list" + consequence,
+  const std::string root = ToUTF8(report.rootElement);
+  if (root != PropListTags::kMap) {
+    throw CommandFailure{path + ": the root element is <" + root + ">, not <" + std::string(PropListTags::kMap) +
+                             ">; not a property list" + consequence,
                          kExitWorkFailed};
   }
 }

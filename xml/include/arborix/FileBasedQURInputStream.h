@@ -8,7 +8,7 @@
 
 #include "ArborixExport.h"
 #include "Dossik.h"
-#include "arborix/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
 
 /// The bytes of a file, unchanged, for the parser.
 class ARBORIX_EXPORT FileBasedQURInputStream : public HQURBinInputStreamBase {

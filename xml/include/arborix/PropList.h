@@ -25,7 +25,9 @@
 #include "UTF16String.h"
 #include "arborix/PropKind.h"
 
+namespace arborix_internal {
 class PropNodeBase;
+}  // namespace arborix_internal
 
 /// A tree of named, typed values, owned whole by its root list.
 class ARBORIX_EXPORT PropList {
@@ -121,5 +123,5 @@ class ARBORIX_EXPORT PropList {
 
   /// Ordered by key. Its links come from the library's node memory, which
   /// hands a destroyed list's blocks to the next list without the heap.
-  std::pmr::map<UTF16String, std::unique_ptr<PropNodeBase>> entries_;
+  std::pmr::map<UTF16String, std::unique_ptr<arborix_internal::PropNodeBase>> entries_;
 };

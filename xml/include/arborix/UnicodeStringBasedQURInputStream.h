@@ -9,7 +9,7 @@
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
-#include "arborix/HQURBinInputStreamBase.h"
+#include "arborix/client/HQURBinInputStreamBase.h"
 
 /// A UTF16String for the parser, as the little-endian bytes of its code units.
 class ARBORIX_EXPORT UnicodeStringBasedQURInputStream : public HQURBinInputStreamBase {

@@ -19,6 +19,9 @@
 #include "arborix/XMLNodeType.h"
 
 class XMLElementNode;
+namespace arborix_internal {
+struct NodeLinks;
+}  // namespace arborix_internal
 
 /// The root of every XML node class: the parent link, the lock count, and the
 /// operations every node answers.
@@ -93,6 +96,7 @@ class ARBORIX_EXPORT XMLBase {
 
  private:
   friend class XMLElementNode;
+  friend struct arborix_internal::NodeLinks;
 
   XMLBase* parent_;
   std::int32_t lockCount_;

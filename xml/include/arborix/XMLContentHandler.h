@@ -11,8 +11,8 @@
 #pragma once
 
 #include "ArborixExport.h"
-#include "arborix/HQURContentHandlerBase.h"
 #include "arborix/XMLDocument.h"
+#include "arborix/client/HQURContentHandlerBase.h"
 
 /// Builds an XMLDocument from the parser's callbacks.
 class ARBORIX_EXPORT XMLContentHandler : public HQURContentHandlerBase {

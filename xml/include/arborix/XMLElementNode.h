@@ -62,9 +62,10 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
   ///@}
 
  private:
-  /// Internal helpers, shared with XMLDocument and the tree-building parse
-  /// handler, and kept out of the exports.
-  friend class XMLDocument;
+  /// The library's tree operations (adopting parsed nodes, cloning, the
+  /// checks and walks over the two lists) work on the private parts below.
+  friend struct arborix_internal::NodeLinks;
+  /// Parsing makes elements from names already in node memory.
   friend class XMLContentHandler;
 
   /// One of the two lists: a chain through the listed nodes' own links.
@@ -75,37 +76,6 @@ class ARBORIX_EXPORT XMLElementNode : public XMLBase {
 
   /// An element named by a text already in node memory, listed nowhere.
   ARBORIX_NO_EXPORT XMLElementNode(arborix_internal::NodeText&& name) noexcept;
-  /// Appends copies of the attributes of `source` to this element's list.
-  ARBORIX_NO_EXPORT void CloneAttributesOf(const XMLElementNode& source);
-  /// Appends deep copies of the children of `source` to this element's list.
-  ARBORIX_NO_EXPORT void CloneChildrenOf(const XMLElementNode& source);
-  /// True when some node anywhere below this element is locked.
-  ARBORIX_NO_EXPORT bool HasLockedDescendant() const;
-  /// Lists a newly made node, which no element lists yet and which, being
-  /// new, cannot be an ancestor of this element; sets its parent.
-  ARBORIX_NO_EXPORT void AdoptChild(XMLBase* child);
-  /// Moves `node` right before `before` in the children or the attributes
-  /// list, or to its end, listing it there if it is not there yet; one of
-  /// InsertChild and InsertAttribute.
-  ARBORIX_NO_EXPORT void Place(bool attributes, XMLBase* node, const XMLBase* before) noexcept;
-  /// Takes `node` out of the list and detaches it, if this element lists it there.
-  ARBORIX_NO_EXPORT void Remove(bool attributes, XMLBase* node);
-  /// Takes `node` out of the list of the element that holds it, if any; the
-  /// parent pointer is left as it is.
-  ARBORIX_NO_EXPORT static void Unlist(XMLBase* node) noexcept;
-  /// Links `node` into `chain` right before `before`, or at its end when
-  /// `before` is null; `before` must be in `chain`.
-  ARBORIX_NO_EXPORT static void Link(NodeChain& chain, XMLBase* node, XMLBase* before) noexcept;
-  ARBORIX_NO_EXPORT static void Unlink(NodeChain& chain, XMLBase* node) noexcept;
-  /// `candidate` when it stands in `chain`, else null. Compares addresses
-  /// only: a pointer that is no node at all is never read.
-  ARBORIX_NO_EXPORT static XMLBase* Find(const NodeChain& chain, const XMLBase* candidate) noexcept;
-  /// True when `node` is this element or an element that lists it, directly
-  /// or further up.
-  ARBORIX_NO_EXPORT bool IsSelfOrAncestor(const XMLBase* node) const noexcept;
-  /// Writes the start tag; true when the children and an end tag follow.
-  ARBORIX_NO_EXPORT bool AppendStartTag(UTF16String& out);
-  ARBORIX_NO_EXPORT void AppendEndTag(UTF16String& out) const;
 
   arborix_internal::NodeText name_;
   NodeChain children_;

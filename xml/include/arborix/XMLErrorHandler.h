@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "ArborixExport.h"
-#include "arborix/HQURErrorHandlerBase.h"
 #include "arborix/XMLParseStatus.h"
+#include "arborix/client/HQURErrorHandlerBase.h"
 
 /// Remembers the last error the parser component reported about the document.
 class ARBORIX_EXPORT XMLErrorHandler : public HQURErrorHandlerBase {

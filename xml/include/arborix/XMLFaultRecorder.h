@@ -7,10 +7,10 @@
 #pragma once
 
 #include "ArborixExport.h"
-#include "arborix/CKORError.h"
-#include "arborix/CQURLocator.h"
 #include "arborix/XMLErrorHandler.h"
 #include "arborix/XMLParseFault.h"
+#include "arborix/client/CKORError.h"
+#include "arborix/client/CQURLocator.h"
 
 /// Records the status, position and message of the last error the parser
 /// component reported about the document. Like XMLErrorHandler, it never

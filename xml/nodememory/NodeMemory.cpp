@@ -1,4 +1,4 @@
-#include "NodeMemory.h"
+#include "nodememory/NodeMemory.h"
 
 #include <array>
 #include <bit>

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "ArborixExport.h"
-#include "arborix/CKORError.h"
-#include "arborix/QURHandles.h"
+#include "arborix/client/CKORError.h"
+#include "arborix/client/QURHandles.h"
 
 /// The marker of error handlers, as the parser's interface knows them.
 class ARBORIX_EXPORT ZQURErrorHandlerPrototype {

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "ArborixExport.h"
-#include "arborix/QURHandles.h"
+#include "arborix/client/QURHandles.h"
 
 /// One counted (or borrowed) reference to a container of the broker.
 class ARBORIX_EXPORT CQURHandle {

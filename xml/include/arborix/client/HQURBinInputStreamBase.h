@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "ArborixExport.h"
-#include "arborix/QURHandles.h"
+#include "arborix/client/QURHandles.h"
 
 /// The marker of input streams, as the parser's interface knows them.
 class ARBORIX_EXPORT ZQURBinInputStreamPrototype {

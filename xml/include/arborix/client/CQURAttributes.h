@@ -9,8 +9,8 @@
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
-#include "arborix/CQURHandle.h"
-#include "arborix/CQURString.h"
+#include "arborix/client/CQURHandle.h"
+#include "arborix/client/CQURString.h"
 
 /// A counted reference to the attribute list of one start tag.
 class ARBORIX_EXPORT CQURAttributes {

@@ -8,9 +8,9 @@
 #pragma once
 
 #include "ArborixExport.h"
-#include "arborix/CQURAttributes.h"
-#include "arborix/CQURLocator.h"
-#include "arborix/CQURString.h"
+#include "arborix/client/CQURAttributes.h"
+#include "arborix/client/CQURLocator.h"
+#include "arborix/client/CQURString.h"
 
 /// The marker of content handlers, as the parser's interface knows them.
 class ARBORIX_EXPORT ZQURContentHandlerPrototype {

@@ -8,7 +8,7 @@
 
 #include "ArborixExport.h"
 #include "UTF16String.h"
-#include "arborix/CQURHandle.h"
+#include "arborix/client/CQURHandle.h"
 
 /// A counted reference to a string of the parser component.
 class ARBORIX_EXPORT CQURString {

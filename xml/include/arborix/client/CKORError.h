@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ArborixExport.h"
-#include "arborix/QURHandles.h"
+#include "arborix/client/QURHandles.h"
 
 /// An error of the broker or the parser component, thrown as an exception.
 class ARBORIX_EXPORT CKORError : public std::exception {

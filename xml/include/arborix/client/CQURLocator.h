@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "ArborixExport.h"
-#include "arborix/CQURHandle.h"
+#include "arborix/client/CQURHandle.h"
 
 /// A counted reference to the parser's document locator.
 class ARBORIX_EXPORT CQURLocator {

@@ -6,11 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "NodeProbes.h"
-#include "arborix/ParseXML.h"
-#include "arborix/XMLEntryExit.h"
+#include "Arborix.h"
 
 namespace {
+
+UTF16String XMLOf(XMLBase& node) {
+  UTF16String out;
+  node.AppendXML(out);
+  return out;
+}
 
 std::unique_ptr<XMLDocument> Parsed(const std::u16string& text) {
   XMLDocument* document = nullptr;

@@ -20,7 +20,7 @@
 #pragma once
 
 #include "ArborixExport.h"
-#include "arborix/CQURHandle.h"
+#include "arborix/client/CQURHandle.h"
 
 class HQURContentHandlerBase;
 class HQURErrorHandlerBase;
