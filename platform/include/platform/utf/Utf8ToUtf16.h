@@ -38,6 +38,14 @@ Utf8ToUtf16Counts WriteUtf8AsUtf16(const unsigned char* in, std::size_t size, ch
       write += ascii;
       if (read == size) break;
     }
+    // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are well
+    // formed with a lead of C2-DF and one continuation byte: no more to check.
+    if (const unsigned char lead = in[read];
+        lead >= 0xC2 && lead <= 0xDF && size - read >= 2 && IsUtf8Continuation(in[read + 1])) {
+      *write++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (in[read + 1] & 0x3Fu));
+      read += 2;
+      continue;
+    }
     const Utf8Decoded sequence = DecodeUtf8Sequence(in + read, size - read);
     const bool kept = sequence.fault == Utf8Fault::None ||
                       (policy == IllFormedUtf8::StopKeepingSurrogates && sequence.fault == Utf8Fault::EncodedSurrogate);
