@@ -45,6 +45,11 @@ struct Utf8Decoded {
 // after C2-DF, E1-EF and F1-F3 in 80-BF. A sequence that does not fit in
 // `available` is Truncated whatever its bytes hold; the bytes that do not
 // belong to it are never read.
+// Always inlined: conversion loops call it for every sequence beyond ASCII,
+// and only inlined does its result cost no more than the bytes it reads.
+#if defined(__GNUC__)
+[[gnu::always_inline]]
+#endif
 inline Utf8Decoded DecodeUtf8Sequence(const unsigned char* bytes, std::size_t available) {
   const unsigned char lead = bytes[0];
   if (lead < 0x80) return {lead, 1, Utf8Fault::None};

@@ -38,13 +38,24 @@ Utf8ToUtf16Counts WriteUtf8AsUtf16(const unsigned char* in, std::size_t size, ch
       write += ascii;
       if (read == size) break;
     }
-    // Two-byte sequences (Latin, Greek, Cyrillic, Hebrew, Arabic) are well
-    // formed with a lead of C2-DF and one continuation byte: no more to check.
-    if (const unsigned char lead = in[read];
-        lead >= 0xC2 && lead <= 0xDF && size - read >= 2 && IsUtf8Continuation(in[read + 1])) {
+    // The common well-formed sequences are taken here at once: two bytes
+    // (Latin, Greek, Cyrillic, Hebrew, Arabic) with a lead of C2-DF, three
+    // (the rest of the first plane) with a second byte that makes neither an
+    // overlong form nor a surrogate. The decoder judges everything else.
+    const unsigned char lead = in[read];
+    if (lead >= 0xC2 && lead <= 0xDF && size - read >= 2 && IsUtf8Continuation(in[read + 1])) {
       *write++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (in[read + 1] & 0x3Fu));
       read += 2;
       continue;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF && size - read >= 3) {
+      const unsigned char second = in[read + 1];
+      if (second >= (lead == 0xE0 ? 0xA0 : 0x80) && second <= (lead == 0xED ? 0x9F : 0xBF) &&
+          IsUtf8Continuation(in[read + 2])) {
+        *write++ = static_cast<char16_t>(((lead & 0x0Fu) << 12) | ((second & 0x3Fu) << 6) | (in[read + 2] & 0x3Fu));
+        read += 3;
+        continue;
+      }
     }
     const Utf8Decoded sequence = DecodeUtf8Sequence(in + read, size - read);
     const bool kept = sequence.fault == Utf8Fault::None ||
