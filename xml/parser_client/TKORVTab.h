@@ -28,7 +28,6 @@ class TKORVTab : public arborix_internal::double_linked_list_element<TKORVTab<In
   TKORVTab& operator=(const TKORVTab&) = delete;
   ~TKORVTab() { arborix_internal::DeleteStringAtom(signatureAtom_); }
 
-  const char* Signature() const { return signature_; }
   KORStringAtom SignatureAtom() const { return signatureAtom_; }
   bool FilledAt(std::uint32_t count) const { return filled_ && filledAt_ == count; }
 
@@ -54,6 +53,8 @@ class TKORVTab : public arborix_internal::double_linked_list_element<TKORVTab<In
 
  private:
   KORStringAtom signatureAtom_;
+  // The same signature as text, kept in the table beside its atom; tables
+  // are found by the atom alone.
   const char* signature_;
   std::uint32_t filledAt_ = 0;
   bool filled_ = false;
