@@ -125,6 +125,12 @@ class SlabSpace {
   // The slab after `slab` in the list of kept ones.
   static unsigned char*& Next(unsigned char* slab) noexcept { return *reinterpret_cast<unsigned char**>(slab); }
 
+  // Regions start on a large page, so an extent is one large page of the
+  // address space.
+  static std::uintptr_t ExtentOf(const unsigned char* slab) noexcept {
+    return reinterpret_cast<std::uintptr_t>(slab) / kLargePageBytes;
+  }
+
   void Keep(unsigned char* slab) noexcept {
     Next(slab) = kept_;
     kept_ = slab;
@@ -217,13 +223,6 @@ class SlabSpace {
     std::atomic<const BlockPool*>* owner = nullptr;
     Locate(slab, [&](Region& region, std::size_t index, std::size_t) { owner = &region.owners[index]; });
     return *owner;
-  }
-
-  // The number of the extent that holds `slab`, in the whole space.
-  std::size_t ExtentOf(const unsigned char* slab) const noexcept {
-    std::size_t extent = 0;
-    Locate(slab, [&](const Region&, std::size_t, std::size_t slot) { extent = slot / kSlabsPerExtent; });
-    return extent;
   }
 
   // How many slabs of the extent that holds `slab` are committed.

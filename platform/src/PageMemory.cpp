@@ -8,19 +8,6 @@
 #include <sys/mman.h>
 #endif
 
-#if !defined(_WIN32)
-namespace {
-// The kernel's advice that joins small pages into large ones at once. Its
-// number is fixed; the C library's headers may not name it yet, and a kernel
-// that predates it refuses it, which costs nothing.
-#if defined(MADV_COLLAPSE)
-constexpr int kJoinIntoLargePages = MADV_COLLAPSE;
-#else
-constexpr int kJoinIntoLargePages = 25;
-#endif
-}  // namespace
-#endif
-
 namespace platform {
 
 #if defined(_WIN32)
@@ -43,6 +30,22 @@ void UnmapMemory(void* start, std::size_t) { ::VirtualFree(start, 0, MEM_RELEASE
 
 #else
 
+namespace {
+// The kernel's newer advice: their numbers are fixed, the C library's headers
+// may not name them yet, and a kernel that predates one refuses it, which
+// costs nothing.
+#if defined(MADV_POPULATE_WRITE)
+constexpr int kFillPages = MADV_POPULATE_WRITE;
+#else
+constexpr int kFillPages = 23;
+#endif
+#if defined(MADV_COLLAPSE)
+constexpr int kJoinIntoLargePages = MADV_COLLAPSE;
+#else
+constexpr int kJoinIntoLargePages = 25;
+#endif
+}  // namespace
+
 // The range is mapped readable and writable but not accounted: a page takes
 // memory when it is first touched and gives it back when it is discarded, and
 // the mapping never splits into pieces of different protection.
@@ -61,14 +64,7 @@ void* ReserveAddressSpace(std::size_t bytes) {
 }
 
 // Only a hint: where the system has no large pages, small ones serve.
-void AdviseLargePages(void* start, std::size_t bytes) {
-#if defined(MADV_HUGEPAGE)
-  ::madvise(start, bytes, MADV_HUGEPAGE);
-#else
-  static_cast<void>(start);
-  static_cast<void>(bytes);
-#endif
-}
+void AdviseLargePages(void* start, std::size_t bytes) { ::madvise(start, bytes, MADV_HUGEPAGE); }
 
 // The pages are filled in one call rather than fault by fault as they are
 // first written: a committed range is about to be used whole, and a fault
@@ -81,12 +77,7 @@ bool CommitPages(void* start, std::size_t bytes) {
   if (reinterpret_cast<std::uintptr_t>(start) % kLargePageBytes == 0 && bytes % kLargePageBytes == 0) {
     ::madvise(start, bytes, kJoinIntoLargePages);
   }
-#if defined(MADV_POPULATE_WRITE)
-  ::madvise(start, bytes, MADV_POPULATE_WRITE);
-#else
-  static_cast<void>(start);
-  static_cast<void>(bytes);
-#endif
+  ::madvise(start, bytes, kFillPages);
   return true;
 }
 

@@ -293,12 +293,6 @@ bool LentString::OwnHeld() noexcept {
   }
 }
 
-void LentString::Reset() {
-  Settle();
-  container_.Reset();
-  object_ = nullptr;
-}
-
 KORErrorHandle NewUTF16String(std::u16string_view text, KORContainer* result) {
   return MakeString(
       [&](StringObject& string) { string.SetUTF16(text); },

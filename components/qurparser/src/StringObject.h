@@ -40,8 +40,6 @@ class LentString {
   // copies its text. False when there was no memory for it; the string is
   // then empty.
   bool Settle() noexcept { return object_ == nullptr || container_.Reusable() || OwnHeld(); }
-  // Lets the string go.
-  void Reset();
 
  private:
   bool OwnHeld() noexcept;
