@@ -173,6 +173,9 @@ class DOSSIK_EXPORT IByteWindow {
 };
 
 // Reads a file. Throws FileError when the file cannot be opened or read.
+// GetLength is the file's length when it was opened: a block read stops
+// there, and a read from there on asks the file again (and finds what was
+// appended since, if anything).
 class DOSSIK_EXPORT IPlatformByteStream : public IByteStream {
  public:
   explicit IPlatformByteStream(const File& file);
@@ -192,9 +195,10 @@ class DOSSIK_EXPORT IPlatformByteStream : public IByteStream {
 };
 
 // Reads its source through a buffer of `bufferSize` bytes, each refill one
-// block read of a whole buffer; block reads of at least `minimumRead` bytes
-// that find the buffer empty go straight to the source instead (a stream
-// read only that way never allocates its buffer). It starts at
+// block read of a whole buffer; block reads that find the buffer empty go
+// straight to the source instead when they ask for at least `minimumRead`
+// bytes or for all the bytes the source's length leaves (a stream read only
+// that way never allocates its buffer). It starts at
 // the source's position and reports the source's length. Setting a position
 // within the buffered bytes does not touch the source. The source must be
 // read only through the wrapper while it lives.
@@ -219,6 +223,9 @@ class DOSSIK_EXPORT IBufferedByteStream : public IByteStream, public IByteWindow
  private:
   // Refills the empty buffer from the source; false at the end of the data.
   bool Refill();
+  // True when `wanted` bytes are all that the source's length leaves after
+  // the buffered ones (never for a source that cannot tell its length).
+  bool TakesTheRest(std::uint32_t wanted) const;
 
   IByteStream& source_;
   std::vector<unsigned char> buffer_;  // made at the first refill

@@ -20,6 +20,12 @@ bool IBufferedByteStream::Refill() {
   return filled_ != 0;
 }
 
+bool IBufferedByteStream::TakesTheRest(std::uint32_t wanted) const {
+  const std::uint32_t length = source_.GetLength();
+  const std::uint32_t at = bufferStart_ + filled_;
+  return length > at && wanted >= length - at;
+}
+
 unsigned char IBufferedByteStream::ReadByte() {
   if (next_ == filled_ && !Refill()) throw EndOfDataError();
   return buffer_[next_++];
@@ -30,8 +36,9 @@ std::uint32_t IBufferedByteStream::ReadBlock(unsigned char* buffer, std::uint32_
   while (done < count) {
     if (next_ == filled_) {
       const std::uint32_t wanted = count - done;
-      if (wanted >= minimumRead_) {
-        // Large reads skip the copy through the buffer.
+      if (wanted >= minimumRead_ || TakesTheRest(wanted)) {
+        // Large reads, and reads of all the source has left, skip the copy
+        // through the buffer.
         bufferStart_ += filled_;
         next_ = filled_ = 0;
         const std::uint32_t read = source_.ReadBlock(buffer + done, wanted);

@@ -51,6 +51,12 @@ unsigned char IPlatformByteStream::ReadByte() {
 }
 
 std::uint32_t IPlatformByteStream::ReadBlock(unsigned char* buffer, std::uint32_t count) {
+  // A read that would pass the length the file had when it was opened stops
+  // there, so that a whole file takes one call and not a second one that
+  // finds nothing; a read from that length on asks the file again, so a file
+  // that grew is read on by a caller that reads on.
+  const std::uint32_t left = impl_->length - impl_->position;
+  if (impl_->position < impl_->length && left < count) count = left;
   const std::size_t read = std::fread(buffer, 1, count, impl_->file);
   if (read < count && std::ferror(impl_->file)) {
     const int error = errno;

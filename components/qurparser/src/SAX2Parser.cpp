@@ -8,6 +8,7 @@
 #include "Broker.h"
 #include "ErrorCatalogue.h"
 #include "ExpatMemory.h"
+#include "HashSalt.h"
 #include "InputTranscoder.h"
 #include "ParseResources.h"
 #include "StringObject.h"
@@ -156,6 +157,7 @@ KORErrorHandle SAX2Parser::Step(bool& more) {
     }
     expat_ = XML_ParserCreate_MM(start == InputTranscoder::Start::Transcode ? "UTF-8" : nullptr, &ExpatMemory(), nullptr);
     if (expat_ == nullptr) return Finish(OutOfMemory());
+    XML_SetHashSalt(expat_, ProcessHashSalt());
     XML_SetUserData(expat_, this);
     XML_SetParamEntityParsing(expat_, XML_PARAM_ENTITY_PARSING_NEVER);
     XML_SetElementHandler(expat_, &OnStartElement, &OnEndElement);

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,20 @@ TEST(IPlatformByteStream, ReadsAFileAndKnowsItsLength) {
   unsigned char block[8];
   EXPECT_EQ(in.ReadBlock(block, 8), 2u);
   EXPECT_EQ(in.GetPosition(), 3u);
+}
+
+TEST(IPlatformByteStream, ABlockReadStopsAtTheLengthItOpenedWithAndTheNextFindsWhatWasAppended) {
+  testsupport::TempDir temp;
+  const File file(temp.Write("growing.log", "abc"));
+  IPlatformByteStream in(file);
+  std::ofstream(file.GetPath(), std::ios::binary | std::ios::app) << "de";
+  unsigned char block[8] = {};
+  EXPECT_EQ(in.ReadBlock(block, 8), 3u);
+  EXPECT_EQ(in.GetLength(), 3u);
+  EXPECT_EQ(in.ReadBlock(block + 3, 5), 2u);
+  EXPECT_EQ(in.GetPosition(), 5u);
+  EXPECT_EQ(AsText(block), std::string("abcde\0\0\0", 8));
+  EXPECT_EQ(in.ReadBlock(block, 8), 0u);
 }
 
 TEST(IPlatformByteStream, MissingFileNamesPathAndReason) {
@@ -121,6 +136,29 @@ TEST(IBufferedByteStream, LargeBlockReadsGoStraightToTheSource) {
   EXPECT_EQ(in.GetPosition(), 53u);
   EXPECT_THAT(source.requests, ::testing::ElementsAre(16u, 37u));
   EXPECT_EQ(in.ReadBlock(block, 100), 47u);
+}
+
+TEST(IBufferedByteStream, ASmallReadOfAllTheSourceHasLeftGoesStraightToIt) {
+  unsigned char block[8];
+  CountingSource whole("abcdefgh", 8);
+  IBufferedByteStream wholeIn(whole, 16, 64);
+  EXPECT_EQ(wholeIn.ReadBlock(block, 8), 8u);
+  EXPECT_TRUE(wholeIn.Window().empty());
+  EXPECT_THAT(whole.requests, ::testing::ElementsAre(8u));
+
+  CountingSource rest("abcdefgh", 8);
+  rest.SetPosition(3);
+  IBufferedByteStream restIn(rest, 16, 64);
+  EXPECT_EQ(restIn.ReadBlock(block, 6), 5u);
+  EXPECT_EQ(AsText({block, 5}), "defgh");
+  EXPECT_THAT(rest.requests, ::testing::ElementsAre(6u));
+
+  // One byte less than is left: the buffer is filled, and holds the last byte.
+  CountingSource most("abcdefgh", 8);
+  IBufferedByteStream mostIn(most, 16, 64);
+  EXPECT_EQ(mostIn.ReadBlock(block, 7), 7u);
+  EXPECT_EQ(AsText(mostIn.Window()), "h");
+  EXPECT_THAT(most.requests, ::testing::ElementsAre(16u));
 }
 
 TEST(IBufferedByteStream, WindowShowsBufferedBytesAndSkipMovesOverThem) {
