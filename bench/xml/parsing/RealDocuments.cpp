@@ -140,6 +140,15 @@ std::vector<const RealFile*> LargestRealFiles(std::size_t count) {
   return largest;
 }
 
+const RealFile& MedianRealFile() {
+  std::vector<const RealFile*> files;
+  for (const RealFile& file : RealCorpus()) files.push_back(&file);
+  const auto median = files.begin() + static_cast<std::ptrdiff_t>(files.size() / 2);
+  std::nth_element(files.begin(), median, files.end(),
+                   [](const RealFile* a, const RealFile* b) { return a->bytes.size() < b->bytes.size(); });
+  return **median;
+}
+
 std::filesystem::path LargeRealDocument(std::size_t size, std::string* bytes) {
   static std::map<std::size_t, fs::path> made;
   fs::path& path = made[size];

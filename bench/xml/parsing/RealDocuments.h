@@ -22,6 +22,10 @@ const std::vector<RealFile>& RealCorpus();
 // The `count` largest files of the corpus with distinct contents, largest first.
 std::vector<const RealFile*> LargestRealFiles(std::size_t count);
 
+// The file of median size of the corpus: a typical file, whose parse is
+// as much the fixed cost of a parse as the work on its bytes.
+const RealFile& MedianRealFile();
+
 // About `size` bytes: the root elements of the corpus's UTF-8 files without
 // a document type declaration, taken in turn, under one root element. The
 // document is written once to a file of the temporary folder, whose path is

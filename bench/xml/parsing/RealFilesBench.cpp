@@ -1,7 +1,8 @@
 // The readers on documents people have: the whole corpus of this machine's
-// .xml and .svg files, each of its five largest files, and a large document
-// made of its elements. Every reader parses the same bytes (ours through
-// ParseXMLFile from the same file), builds its tree and destroys it.
+// .xml and .svg files, each of its five largest files, its file of median
+// size, and a large document made of its elements. Every reader parses the
+// same bytes (ours through ParseXMLFile from the same file), builds its tree
+// and destroys it.
 // Throughput is counted in bytes of the documents.
 #include <benchmark/benchmark.h>
 
@@ -78,6 +79,15 @@ void RealLargestFile(benchmark::State& state, Reader reader) {
   ReadAll(state, reader, inputs);
 }
 
+void RealMedianFile(benchmark::State& state, Reader reader) {
+  if (parsing_bench::RealCorpus().empty()) {
+    state.SkipWithError("the corpus is empty");
+    return;
+  }
+  std::vector<Input> inputs{InputOf(parsing_bench::MedianRealFile())};
+  ReadAll(state, reader, inputs);
+}
+
 void RealLargeDocument(benchmark::State& state, Reader reader) {
   std::string bytes;
   const auto path = parsing_bench::LargeRealDocument(kLargeDocumentSize, &bytes);
@@ -88,6 +98,7 @@ void RealLargeDocument(benchmark::State& state, Reader reader) {
 #define REAL_DOCUMENT_BENCHMARKS(reader)                                                                   \
   BENCHMARK_CAPTURE(RealCorpus, reader, Reader::reader)->Unit(benchmark::kMillisecond);                  \
   BENCHMARK_CAPTURE(RealLargestFile, reader, Reader::reader)->DenseRange(1, 5)->Unit(benchmark::kMillisecond); \
+  BENCHMARK_CAPTURE(RealMedianFile, reader, Reader::reader)->Unit(benchmark::kMicrosecond);             \
   BENCHMARK_CAPTURE(RealLargeDocument, reader, Reader::reader)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 REAL_DOCUMENT_BENCHMARKS(Arborix);
