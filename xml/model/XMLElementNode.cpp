@@ -1,6 +1,7 @@
 #include "arborix/XMLElementNode.h"
 
 #include <memory>
+#include <optional>
 #include <typeinfo>
 #include <utility>
 #include <vector>
@@ -248,19 +249,20 @@ XMLElementNode::~XMLElementNode() {
   // their addresses, which keeps the walk ahead of the cache misses.
   // The memory of a whole tree goes back to the system in one batch. Only the
   // top element takes it: every element below is emptied before its delete.
-  if (XMLBase* node = std::exchange(children_, {}).first) {
-    const arborix_internal::NodeMemoryRelease release;
-    while (node != nullptr) {
-      XMLElementNode* element = arborix_internal::DisposableElementOrNull(node);
-      if (element != nullptr && element->children_.first != nullptr) {
-        element->children_.last->next_ = node->next_;
-        node->next_ = element->children_.first;
-        element->children_ = {};
-      }
-      XMLBase* next = node->next_;
-      delete node;
-      node = next;
+  std::optional<arborix_internal::NodeMemoryRelease> release;
+  if (children_.first != nullptr) release.emplace();
+  XMLBase* node = children_.first;
+  children_ = {};
+  while (node != nullptr) {
+    XMLElementNode* element = arborix_internal::DisposableElementOrNull(node);
+    if (element != nullptr && element->children_.first != nullptr) {
+      element->children_.last->next_ = node->next_;
+      node->next_ = element->children_.first;
+      element->children_ = {};
     }
+    XMLBase* next = node->next_;
+    delete node;
+    node = next;
   }
   for (XMLBase* attribute = attributes_.first; attribute != nullptr;) {
     XMLBase* next = attribute->next_;
