@@ -29,56 +29,55 @@ struct Utf8ToUtf16Counts {
 // unless the policy stopped) and the units written.
 template <IllFormedUtf8 policy>
 Utf8ToUtf16Counts WriteUtf8AsUtf16(const unsigned char* in, std::size_t size, char16_t* out) {
-  const unsigned char* read = in;
-  const unsigned char* const end = in + size;
+  std::size_t read = 0;
   char16_t* write = out;
-  while (read < end) {
-    const unsigned char lead = *read;
-    if (lead < 0x80) {
+  while (read < size) {
+    if (in[read] < 0x80) {
       // A lone ASCII byte, such as a space between words of another script,
       // is cheaper to copy than to hand to the run kernel.
-      if (end - read >= 2 && read[1] >= 0x80) {
-        *write++ = lead;
-        ++read;
-        continue;
+      if (size - read >= 2 && in[read + 1] >= 0x80) {
+        *write++ = in[read++];
+      } else {
+        const std::size_t ascii = WidenAsciiRun(in + read, size - read, write);
+        read += ascii;
+        write += ascii;
+        if (read == size) break;
       }
-      const std::size_t ascii = WidenAsciiRun(read, static_cast<std::size_t>(end - read), write);
-      read += ascii;
-      write += ascii;
-      continue;
     }
-    // The well-formed sequences are taken here at once: two bytes (Latin,
-    // Greek, Cyrillic, Hebrew, Arabic) with a lead of C2-DF, three (the rest
-    // of the first plane) with a second byte that makes neither an overlong
-    // form nor a surrogate, four with one that makes neither an overlong form
-    // nor a code point past U+10FFFF. The decoder judges everything else.
-    const auto left = static_cast<std::size_t>(end - read);
+    // Here a byte from 0x80 on leads. The well-formed sequences are taken at
+    // once: two bytes (Latin, Greek, Cyrillic, Hebrew, Arabic) with a lead of
+    // C2-DF, three (the rest of the first plane) with a second byte that makes
+    // neither an overlong form nor a surrogate, four with one that makes
+    // neither an overlong form nor a code point past U+10FFFF. The decoder
+    // judges everything else.
+    const unsigned char lead = in[read];
+    const std::size_t left = size - read;
     if (lead >= 0xC2 && lead <= 0xDF) {
-      if (left >= 2 && IsUtf8Continuation(read[1])) [[likely]] {
-        *write++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (read[1] & 0x3Fu));
+      if (left >= 2 && IsUtf8Continuation(in[read + 1])) [[likely]] {
+        *write++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (in[read + 1] & 0x3Fu));
         read += 2;
         continue;
       }
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-      const unsigned char second = left >= 3 ? read[1] : 0;
+      const unsigned char second = left >= 3 ? in[read + 1] : 0;
       if (second >= (lead == 0xE0 ? 0xA0 : 0x80) && second <= (lead == 0xED ? 0x9F : 0xBF) &&
-          IsUtf8Continuation(read[2])) [[likely]] {
-        *write++ = static_cast<char16_t>(((lead & 0x0Fu) << 12) | ((second & 0x3Fu) << 6) | (read[2] & 0x3Fu));
+          IsUtf8Continuation(in[read + 2])) [[likely]] {
+        *write++ = static_cast<char16_t>(((lead & 0x0Fu) << 12) | ((second & 0x3Fu) << 6) | (in[read + 2] & 0x3Fu));
         read += 3;
         continue;
       }
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-      const unsigned char second = left >= 4 ? read[1] : 0;
+      const unsigned char second = left >= 4 ? in[read + 1] : 0;
       if (second >= (lead == 0xF0 ? 0x90 : 0x80) && second <= (lead == 0xF4 ? 0x8F : 0xBF) &&
-          IsUtf8Continuation(read[2]) && IsUtf8Continuation(read[3])) [[likely]] {
-        write = WriteAsUtf16(((lead & 0x07u) << 18) | ((second & 0x3Fu) << 12) | ((read[2] & 0x3Fu) << 6) |
-                                 (read[3] & 0x3Fu),
+          IsUtf8Continuation(in[read + 2]) && IsUtf8Continuation(in[read + 3])) [[likely]] {
+        write = WriteAsUtf16(((lead & 0x07u) << 18) | ((second & 0x3Fu) << 12) | ((in[read + 2] & 0x3Fu) << 6) |
+                                 (in[read + 3] & 0x3Fu),
                              write);
         read += 4;
         continue;
       }
     }
-    const Utf8Decoded sequence = DecodeUtf8Sequence(read, left);
+    const Utf8Decoded sequence = DecodeUtf8Sequence(in + read, left);
     const bool kept = sequence.fault == Utf8Fault::None ||
                       (policy == IllFormedUtf8::StopKeepingSurrogates && sequence.fault == Utf8Fault::EncodedSurrogate);
     if (kept) {
@@ -91,7 +90,7 @@ Utf8ToUtf16Counts WriteUtf8AsUtf16(const unsigned char* in, std::size_t size, ch
       break;
     }
   }
-  return {static_cast<std::size_t>(read - in), static_cast<std::size_t>(write - out)};
+  return {read, static_cast<std::size_t>(write - out)};
 }
 
 // The number of units WriteUtf8AsUtf16<IllFormedUtf8::ReplaceEachByte> writes
