@@ -1,7 +1,8 @@
 // UTF-8 held in memory converted to UTF-16, with the way an ill-formed
 // sequence is treated chosen by the caller. Runs of ASCII are widened by the
-// kernel of AsciiRuns.h; every other sequence is decoded by
-// DecodeUtf8Sequence, so that all conversions agree on what is well formed.
+// kernel of AsciiRuns.h, and well-formed sequences are taken inline; every
+// other sequence is decoded by DecodeUtf8Sequence, whose judgement the inline
+// paths follow exactly, so that all conversions agree on what is well formed.
 #pragma once
 
 #include <cstddef>
