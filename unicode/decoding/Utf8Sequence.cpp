@@ -27,8 +27,7 @@ void DecodeUtf8Sequence(ByteCursor& cursor, UnitWriter& out) {
     case platform::utf::Utf8Fault::Malformed:
       throw invalid_utf8_sequence();
   }
-  // A well-formed sequence stays within U+10FFFF; the test guards what UTF-16 can carry.
-  if (sequence.value > 0x10FFFF) throw invalid_utf16_value();
+  // A well-formed sequence stays within U+10FFFF, which UTF-16 carries.
   char16_t* units = out.Reserve(2);
   out.Commit(static_cast<std::size_t>(platform::utf::WriteAsUtf16(sequence.value, units) - units));
 }

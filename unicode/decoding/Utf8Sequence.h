@@ -2,9 +2,8 @@
 // many bytes follow (up to five), those are read whatever they hold, and only
 // then is the whole sequence judged. Faults are thrown in that order: the end
 // of the input inside the sequence (unexpected_eof_utf8), then a malformed
-// sequence (invalid_utf8_sequence), then an encoded surrogate
-// (invalid_utf8_value), then a value that UTF-16 cannot carry
-// (invalid_utf16_value).
+// sequence (invalid_utf8_sequence, which a value above U+10FFFF is too), then
+// an encoded surrogate (invalid_utf8_value).
 #pragma once
 
 #include "ByteCursor.h"
