@@ -31,4 +31,20 @@ bool PugixmlReads(std::string_view document) {
   return static_cast<bool>(tree.load_buffer(document.data(), document.size()));
 }
 
+bool Libxml2ReadsFile(const std::filesystem::path& path) {
+  xmlDoc* tree = xmlReadFile(path.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_HUGE);
+  xmlFreeDoc(tree);
+  return tree != nullptr;
+}
+
+bool Tinyxml2ReadsFile(const std::filesystem::path& path) {
+  tinyxml2::XMLDocument tree;
+  return tree.LoadFile(path.c_str()) == tinyxml2::XML_SUCCESS;
+}
+
+bool PugixmlReadsFile(const std::filesystem::path& path) {
+  pugi::xml_document tree;
+  return static_cast<bool>(tree.load_file(path.c_str()));
+}
+
 }  // namespace parsing_bench

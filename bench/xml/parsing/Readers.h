@@ -16,4 +16,10 @@ bool Libxml2Reads(std::string_view document);
 bool Tinyxml2Reads(std::string_view document);
 bool PugixmlReads(std::string_view document);
 
+// The same readers, each opening and reading the file at `path` itself, the
+// way its own users read a file.
+bool Libxml2ReadsFile(const std::filesystem::path& path);
+bool Tinyxml2ReadsFile(const std::filesystem::path& path);
+bool PugixmlReadsFile(const std::filesystem::path& path);
+
 }  // namespace parsing_bench

@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -46,13 +47,32 @@ bool Read(Reader reader, Input& input) {
   return false;
 }
 
-void ReadAll(benchmark::State& state, Reader reader, std::vector<Input>& inputs) {
+bool ReadFromFile(Reader reader, Input& input) {
+  const std::filesystem::path& path = input.file.GetPath();
+  switch (reader) {
+    case Reader::Arborix:
+      return parsing_bench::ArborixReads(input.file);
+    case Reader::Libxml2:
+      return parsing_bench::Libxml2ReadsFile(path);
+    case Reader::Tinyxml2:
+      return parsing_bench::Tinyxml2ReadsFile(path);
+    case Reader::Pugixml:
+      return parsing_bench::PugixmlReadsFile(path);
+    case Reader::RawExpat:
+      return parsing_bench::ParseFileWithRawExpat(path);
+  }
+  return false;
+}
+
+void ReadAll(benchmark::State& state, Reader reader, std::vector<Input>& inputs, bool fromFiles = false) {
   XMLEntryExit connection;
   std::int64_t bytes = 0;
   for (const Input& input : inputs) bytes += static_cast<std::int64_t>(input.bytes.size());
   for (auto _ : state) {
     for (Input& input : inputs) {
-      if (!Read(reader, input)) state.SkipWithError(("parse failed: " + input.label).c_str());
+      if (!(fromFiles ? ReadFromFile(reader, input) : Read(reader, input))) {
+        state.SkipWithError(("parse failed: " + input.label).c_str());
+      }
     }
   }
   state.SetBytesProcessed(state.iterations() * bytes);
@@ -61,12 +81,14 @@ void ReadAll(benchmark::State& state, Reader reader, std::vector<Input>& inputs)
 
 Input InputOf(const RealFile& file) { return {file.path.string(), file.bytes, File(file.path)}; }
 
-void RealCorpus(benchmark::State& state, Reader reader) {
+void RealCorpus(benchmark::State& state, Reader reader, bool fromFiles) {
   std::vector<Input> inputs;
   for (const RealFile& file : parsing_bench::RealCorpus()) inputs.push_back(InputOf(file));
-  ReadAll(state, reader, inputs);
+  ReadAll(state, reader, inputs, fromFiles);
   state.SetLabel(std::to_string(inputs.size()) + " files");
 }
+
+void RealCorpusFromFiles(benchmark::State& state, Reader reader) { RealCorpus(state, reader, true); }
 
 void RealLargestFile(benchmark::State& state, Reader reader) {
   const auto rank = static_cast<std::size_t>(state.range(0));
@@ -96,7 +118,8 @@ void RealLargeDocument(benchmark::State& state, Reader reader) {
 }
 
 #define REAL_DOCUMENT_BENCHMARKS(reader)                                                                   \
-  BENCHMARK_CAPTURE(RealCorpus, reader, Reader::reader)->Unit(benchmark::kMillisecond);                  \
+  BENCHMARK_CAPTURE(RealCorpus, reader, Reader::reader, false)->Unit(benchmark::kMillisecond);           \
+  BENCHMARK_CAPTURE(RealCorpusFromFiles, reader, Reader::reader)->Unit(benchmark::kMillisecond);       \
   BENCHMARK_CAPTURE(RealLargestFile, reader, Reader::reader)->DenseRange(1, 5)->Unit(benchmark::kMillisecond); \
   BENCHMARK_CAPTURE(RealMedianFile, reader, Reader::reader)->Unit(benchmark::kMicrosecond);             \
   BENCHMARK_CAPTURE(RealLargeDocument, reader, Reader::reader)->Unit(benchmark::kMillisecond)->Iterations(3)
